@@ -4,8 +4,10 @@
 #include <QWidget>
 
 namespace {
-constexpr int kWidth = 801;
-constexpr int kHeight = 490;
+// The main window's client area; with the frame a window manager adds, the
+// outer size is 801 x 490, as the main window's.
+constexpr int kWidth = 793;
+constexpr int kHeight = 452;
 }
 
 int main(int argc, char** argv)

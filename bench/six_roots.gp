@@ -1,6 +1,6 @@
 # The same picture the program draws for six roots, for comparison: fixed
 # ranges, six points, in gnuplot's Qt window as large as the program's.
-set terminal qt size 801,490 title "Roots"
+set terminal qt size 793,452 title "Roots"
 set xrange [-4:1]
 set yrange [-2:2]
 set xzeroaxis
