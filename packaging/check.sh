@@ -70,6 +70,10 @@ for group in "${groups[@]}"; do
     fi
 done
 [ "$unmet" -eq 0 ] || fail "some dependencies can be neither found installed nor installed"
+# apt resolves the whole tree, as `apt install ./roots_*.deb` would, without
+# changing the system.
+apt-get install --simulate -qq "$(readlink -f "$deb")" >/dev/null \
+    || fail "apt cannot install the package with its dependencies"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
