@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+/// The program's title as the user sees it on error boxes and the task bar:
+/// the program file's name without its folder, cut at the first '.', with
+/// the first letter in upper case and the rest in lower case.
+QString applicationTitle(const QString& programFile);
+
+/// The text the error box shows for `message`: a full stop is added unless
+/// the message is empty or already ends in '.' or a character below it
+/// (a space, ',' or '-').
+QString errorBoxText(const QString& message);
+
+/// Shows `message` in a modal error box captioned with the program's title
+/// and waits until it is closed.
+void showErrorBox(const QString& message);
+
+/// Runs an event handler; an exception escaping it is shown in the error box
+/// and goes no further, so the program carries on in the state the handler
+/// left.
+void runHandler(const std::function<void()>& handler) noexcept;

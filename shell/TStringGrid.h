@@ -1,0 +1,59 @@
+#pragma once
+
+#include "RootTable.h"
+
+#include <QPointer>
+#include <QTableWidget>
+
+class QKeyEvent;
+
+/// A grid of text cells addressed as (column, row), row 0 being a fixed
+/// header row (shown as the horizontal header, so it neither scrolls nor is
+/// edited). Every character typed into the grid or into its cell editor is
+/// offered to OnKeyPress before it is applied; the handler may replace it, or
+/// set it to 0 to drop the keystroke. Text that reaches the editor by other
+/// means, such as the editor's own Paste, is not offered.
+class TStringGrid : public QTableWidget, public RootCells {
+    Q_OBJECT
+public:
+    explicit TStringGrid(QWidget* parent = nullptr);
+
+    /// Text of cell (column, row); row 0 is the header.
+    QString cell(int column, int row) const;
+    void setCell(int column, int row, const QString& text);
+    std::string cellText(int column, int row) const override;
+
+    /// Height of grid row `row`; row 0 is the header.
+    void setGridRowHeight(int row, int height);
+    /// Makes (column, row) the current cell; rows count the header.
+    void setCurrentGridCell(int column, int row);
+
+    /// Whether a cell editor is open.
+    bool isEditing() const { return state() == EditingState; }
+    /// Writes the text of an open cell editor into its cell, so that whoever
+    /// reads the cells next sees what the user typed.
+    void commitEditor();
+
+signals:
+    /// Offered each typed character before it is applied.
+    void OnKeyPress(QObject* Sender, QChar& Key);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    friend class CellEditorDelegate;
+
+    /// Offers each character of `text` to OnKeyPress; what is left to apply.
+    QString offerCharacters(const QString& text);
+    /// Delivers `event` to `target` with its text replaced by `text`, past
+    /// the filter (it has seen these characters already).
+    void deliverReplaced(QObject* target, QKeyEvent& event, const QString& text);
+
+    QPointer<QWidget> editor_;
+    bool delivering_ = false;
+};
+
+/// Whether `event` types a character, as opposed to a command key (arrows,
+/// Delete, Tab, Escape) that edits or moves without typing anything.
+bool typesCharacter(const QKeyEvent& event);

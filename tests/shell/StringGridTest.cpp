@@ -1,0 +1,104 @@
+#include "Maincode.h"
+
+#include "WindowDriver.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct DroppedKey {
+    const char* name;
+    int key;
+    QString text;
+    int modifiers;
+    bool opensEditor; // typed with no editor open
+};
+
+void PrintTo(const DroppedKey& c, std::ostream* os) { *os << c.name; }
+
+class DroppedKeys : public testing::TestWithParam<DroppedKey> {
+protected:
+    void SetUp() override
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        form = openMainForm(',');
+        form->StringGrid1->setCell(0, 1, QStringLiteral("12"));
+    }
+    std::unique_ptr<TMainForm> form;
+};
+
+TEST_P(DroppedKeys, LeaveTheCellUnchangedWithTheEditorClosed)
+{
+    const DroppedKey& k = GetParam();
+    TStringGrid* grid = form->StringGrid1;
+    typeKey(form.get(), k.key, k.text, k.modifiers);
+    EXPECT_EQ(grid->isEditing(), k.opensEditor);
+    grid->commitEditor();
+    EXPECT_EQ(grid->cell(0, 1), "12");
+}
+
+TEST_P(DroppedKeys, LeaveTheCellUnchangedInAnOpenEditor)
+{
+    const DroppedKey& k = GetParam();
+    TStringGrid* grid = form->StringGrid1;
+    grid->edit(grid->currentIndex());
+    ASSERT_TRUE(grid->isEditing());
+    typeKey(form.get(), k.key, k.text, k.modifiers);
+    EXPECT_TRUE(grid->isEditing()) << "the editor stays open";
+    grid->commitEditor();
+    EXPECT_EQ(grid->cell(0, 1), "12");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DroppedKeys, testing::Values(
+    DroppedKey{"LatinLetter", Qt::Key_A, "a", 0, true},
+    DroppedKey{"CyrillicLetter", Qt::Key_unknown, QString::fromUtf8("ж"), 0, true},
+    DroppedKey{"Plus", Qt::Key_Plus, "+", 0, true},
+    DroppedKey{"ExponentE", Qt::Key_E, "e", 0, true},
+    DroppedKey{"Space", Qt::Key_Space, " ", 0, true},
+    DroppedKey{"Enter", Qt::Key_Return, "\r", 0, false},
+    DroppedKey{"CtrlV", Qt::Key_V, QString(QChar(22)), Qt::ControlModifier, false},
+    DroppedKey{"CtrlX", Qt::Key_X, QString(QChar(24)), Qt::ControlModifier, false}
+), [](const auto& info) { return std::string(info.param.name); });
+
+struct TypedText {
+    const char* name;
+    char separator;
+    QString typed;
+    QString cell;
+};
+
+void PrintTo(const TypedText& c, std::ostream* os) { *os << c.name; }
+
+class TypedTexts : public testing::TestWithParam<TypedText> {};
+
+TEST_P(TypedTexts, ReachTheCellAsTheFilterLeavesThem)
+{
+    const TypedText& t = GetParam();
+    auto form = openMainForm(t.separator);
+    typeText(form.get(), t.typed);
+    form->StringGrid1->commitEditor();
+    EXPECT_EQ(form->StringGrid1->cell(0, 1), t.cell);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, TypedTexts, testing::Values(
+    TypedText{"PointBecomesComma", ',', "1.5", "1,5"},
+    TypedText{"CommaBecomesPoint", '.', "1,5", "1.5"},
+    TypedText{"LettersAmongDigits", ',', "-1a2e3", "-123"},
+    TypedText{"SignsAndSeparatorsAnywhere", ',', "--5,,", "--5,,"},
+    TypedText{"BackspaceEdits", ',', QString("12") + QChar(8) + "3", "13"}
+), [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StringGrid, TabLeavesTheTableForTheButton)
+{
+    auto form = openMainForm(',');
+    typeText(form.get(), "4");
+    typeKey(form.get(), Qt::Key_Tab, "\t");
+    EXPECT_EQ(form->StringGrid1->cell(0, 1), "4") << "leaving the table keeps the typed text";
+    EXPECT_EQ(form->StringGrid1->currentColumn(), 0) << "Tab does not move between cells";
+    EXPECT_TRUE(form->Button1->hasFocus());
+}
+
+} // namespace

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+class TMainForm;
+
+/// What the error boxes that appeared during an action showed.
+struct ErrorBoxes {
+    int count = 0;
+    QString title;
+    QString text;
+    bool critical = false;
+};
+
+/// Runs `action`, closing with OK every message box it opens and recording
+/// the last one, so no test waits on a person.
+ErrorBoxes closingErrorBoxes(const std::function<void()>& action);
+
+/// A fresh main window, shown and active, under a locale whose decimal
+/// separator is `separator`.
+std::unique_ptr<TMainForm> openMainForm(char separator = ',');
+
+/// Types `text` character by character into whatever has the keyboard focus
+/// in `window`, as a person at the keyboard would.
+void typeText(QWidget* window, const QString& text);
+
+/// Sends one key as a person would type it: `text` is what the key produces.
+void typeKey(QWidget* window, int key, const QString& text, int modifiers = 0);
+
+/// Clicks table cell (column, row) of the main window; rows count the header.
+void clickCell(TMainForm& form, int column, int row);
