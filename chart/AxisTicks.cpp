@@ -1,0 +1,123 @@
+#include "AxisTicks.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Tick values come from multiplying whole numbers by the step, so a value is
+// only ever a rounding error away from the exact one; this much slack absorbs it.
+constexpr double kSlack = 1e-9;
+
+double snapToZero(double value, double step)
+{
+    return std::abs(value) < step * kSlack ? 0.0 : value;
+}
+
+} // namespace
+
+double TickStep::value() const
+{
+    return mantissa * std::pow(10.0, exponent);
+}
+
+TickStep TickStep::next() const
+{
+    switch (mantissa) {
+    case 1:
+        return {2, exponent};
+    case 2:
+        return {5, exponent};
+    default:
+        return {1, exponent + 1};
+    }
+}
+
+int TickStep::decimals() const
+{
+    return std::max(0, -exponent);
+}
+
+TickStep TickStep::atLeast(double minimum)
+{
+    TickStep step{1, int(std::floor(std::log10(minimum)))};
+    while (step.value() < minimum * (1 - kSlack))
+        step = step.next();
+    return step;
+}
+
+std::vector<double> majorTickValues(double minimum, double maximum, TickStep step)
+{
+    const double s = step.value();
+    const auto first = std::ceil(minimum / s - kSlack);
+    const auto last = std::floor(maximum / s + kSlack);
+    std::vector<double> values;
+    for (double i = first; i <= last; ++i)
+        values.push_back(snapToZero(i * s, s));
+    return values;
+}
+
+std::vector<double> minorTickValues(double minimum, double maximum, TickStep step, int count)
+{
+    std::vector<double> values;
+    if (count <= 0)
+        return values;
+    const double s = step.value();
+    const double minorStep = s / (count + 1);
+    const double span = (maximum - minimum) * kSlack;
+    const auto first = std::floor(minimum / s) - 1;
+    const auto last = std::ceil(maximum / s);
+    for (double i = first; i <= last; ++i) {
+        for (int k = 1; k <= count; ++k) {
+            const double v = i * s + k * minorStep;
+            if (v >= minimum - span && v <= maximum + span)
+                values.push_back(v);
+        }
+    }
+    return values;
+}
+
+QString tickLabel(double value, TickStep step, const QLocale& locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = plain.toString(value, 'f', step.decimals());
+    // Whole values on a fractional step read "1", not "1.0", and halves "0.5", not "0.50".
+    const QString separator = plain.decimalPoint();
+    if (step.decimals() > 0 && text.contains(separator)) {
+        const QString zero = plain.zeroDigit();
+        while (text.endsWith(zero))
+            text.chop(zero.size());
+        if (text.endsWith(separator))
+            text.chop(separator.size());
+    }
+    return text;
+}
+
+AxisTicks chooseAxisTicks(double minimum, double maximum, double pixelLength, int minorCount,
+                          int separationPercent, const LabelExtent& extent, const QLocale& locale)
+{
+    const double range = maximum - minimum;
+    AxisTicks ticks;
+    if (!(range > 0) || !(pixelLength > 0) || !std::isfinite(range))
+        return ticks;
+    // No label is narrower than a couple of pixels, so steps below that are
+    // never worth measuring.
+    ticks.step = TickStep::atLeast(range / pixelLength * 2);
+    const double pixelsPerUnit = pixelLength / range;
+    for (;;) {
+        ticks.majors = majorTickValues(minimum, maximum, ticks.step);
+        ticks.labels.clear();
+        double largest = 0;
+        for (double v : ticks.majors) {
+            ticks.labels.push_back(tickLabel(v, ticks.step, locale));
+            largest = std::max(largest, extent(ticks.labels.back()));
+        }
+        const double needed = largest * (100 + separationPercent) / 100;
+        if (ticks.majors.size() <= 1 || ticks.step.value() * pixelsPerUnit >= needed)
+            break;
+        ticks.step = ticks.step.next();
+    }
+    ticks.minors = minorTickValues(minimum, maximum, ticks.step, minorCount);
+    return ticks;
+}

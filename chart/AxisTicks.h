@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+/// A round tick step: mantissa 1, 2 or 5 times ten to the power exponent.
+struct TickStep {
+    int mantissa = 1;
+    int exponent = 0;
+
+    double value() const;
+    /// The next larger round step: 1 -> 2 -> 5 -> 10.
+    TickStep next() const;
+    /// Digits after the decimal separator that labels on this step need.
+    int decimals() const;
+    /// The smallest round step not below `minimum` (which must be positive).
+    static TickStep atLeast(double minimum);
+
+    friend bool operator==(const TickStep&, const TickStep&) = default;
+};
+
+/// The ticks and labels of one axis over one range.
+struct AxisTicks {
+    TickStep step;
+    std::vector<double> majors;
+    std::vector<double> minors;
+    std::vector<QString> labels; ///< one per major tick
+};
+
+/// Major tick values on `step` within [minimum, maximum], ascending.
+std::vector<double> majorTickValues(double minimum, double maximum, TickStep step);
+
+/// `count` evenly spaced minor ticks between each two neighbouring majors,
+/// continued past the outer majors as far as the range reaches.
+std::vector<double> minorTickValues(double minimum, double maximum, TickStep step, int count);
+
+/// A tick value as its label shows it: no more digits than the step needs,
+/// no trailing zeros, the locale's decimal separator.
+QString tickLabel(double value, TickStep step, const QLocale& locale);
+
+/// The pixel extent of a label along its axis.
+using LabelExtent = std::function<double(const QString&)>;
+
+/// Ticks for an axis `pixelLength` long showing [minimum, maximum]: the
+/// smallest round step whose neighbouring labels stay apart by at least
+/// `separationPercent` of the larger label's extent.
+AxisTicks chooseAxisTicks(double minimum, double maximum, double pixelLength, int minorCount,
+                          int separationPercent, const LabelExtent& extent, const QLocale& locale);

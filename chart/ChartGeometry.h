@@ -1,0 +1,82 @@
+#pragma once
+
+#include "AxisTicks.h"
+#include "RootChartDesign.h"
+
+#include <QLineF>
+#include <QLocale>
+#include <QPointF>
+#include <QRectF>
+#include <QSize>
+
+#include <functional>
+
+/// The values an axis shows, from its left or bottom end to the other.
+struct AxisRange {
+    double minimum = 0;
+    double maximum = 1;
+
+    friend bool operator==(const AxisRange&, const AxisRange&) = default;
+};
+
+/// Sizes of the chart's texts. The widget measures them with its fonts; a
+/// test may give fixed ones.
+struct ChartTextMetrics {
+    double titleHeight = 0;
+    double labelHeight = 0;
+    std::function<double(const QString&)> labelWidth;
+};
+
+/// Where everything of a chart lies at one widget size and one pair of axis
+/// ranges, in widget pixels. Drawing and mouse handling both go through it.
+class ChartGeometry {
+public:
+    ChartGeometry(const ChartDesign& design, QSize size, AxisRange bottom, AxisRange left,
+                  const ChartTextMetrics& metrics, const QLocale& locale);
+
+    QSize size() const { return size_; }
+    /// The title's box: centred over the panel, inside its top margin.
+    QRectF titleRect(double textWidth) const;
+    /// The plotting area. Its edges carry the ends of the ranges: the
+    /// minimum of the bottom axis lies on left(), its maximum on right().
+    QRectF plotArea() const { return plot_; }
+    AxisRange range(AxisId axis) const;
+    /// The row of the bottom axis, or the column of the left axis.
+    int axisPosition(AxisId axis) const;
+    QLineF axisLine(AxisId axis) const;
+    const AxisTicks& ticks(AxisId axis) const;
+
+    QPointF mapToWidget(double x, double y) const;
+    QPointF mapFromWidget(QPointF pixel) const;
+    /// Whether a value pair lies within both ranges, ends included.
+    bool contains(double x, double y) const;
+
+    /// The point at `value` along the axis, moved `outward` pixels away from
+    /// the plotting area's inside (downwards for the bottom axis, leftwards
+    /// for the left one); negative values move inward.
+    QPointF axisPoint(AxisId axis, double value, double outward) const;
+    /// The grid line at `value`, across the whole plotting area.
+    QLineF gridLine(AxisId axis, double value) const;
+    QRectF labelRect(AxisId axis, double value, QSizeF textSize) const;
+    /// The axis title's box. The left axis' title is turned by 90°, so its
+    /// box is as wide as the text is high.
+    QRectF axisTitleRect(AxisId axis, QSizeF textSize) const;
+    /// The box of a point's mark, standing the arrow length above it.
+    QRectF markBox(QPointF point, QSizeF textSize) const;
+
+private:
+    double pixelLength(AxisId axis) const;
+    double outerTickReach(AxisId axis) const;
+    double labelsReach(AxisId axis) const;
+
+    ChartDesign design_;
+    QSize size_;
+    AxisRange bottom_;
+    AxisRange left_;
+    QRectF plot_;
+    double titleTop_ = 0;
+    double labelHeight_ = 0;
+    double leftLabelsWidth_ = 0;
+    AxisTicks bottomTicks_;
+    AxisTicks leftTicks_;
+};

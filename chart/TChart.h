@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ChartGeometry.h"
+#include "ImageClipboard.h"
+#include "RootChartDesign.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+class QPainter;
+class QRubberBand;
+class TPointSeries;
+
+/// The root chart: the complex plane with its two axes crossing at the
+/// origin and one point series drawn as labelled stars.
+///
+/// Dragging a rectangle down and right with the left button zooms into it;
+/// dragging up and left brings back the design's ranges. The right button is
+/// left to whoever owns the chart (the window's context menu).
+class TChart : public QWidget {
+    Q_OBJECT
+public:
+    /// A chart configured as the root chart, with an empty series.
+    explicit TChart(QWidget* parent = nullptr);
+    ~TChart() override;
+
+    /// The only series (index 0, object name "Series1"), owned by the chart.
+    TPointSeries* series() const;
+    /// The whole chart at its current size on a white background, carrying
+    /// the screen's pixel ratio.
+    QImage toImage() const;
+    /// Puts toImage() on the clipboard. Throws Exception("Cannot open
+    /// clipboard") when the clipboard cannot be used.
+    void copyToClipboard();
+    /// Where copyToClipboard() puts the picture; nullptr means the system
+    /// clipboard. The chart does not take ownership.
+    void setClipboard(ImageClipboard* clipboard);
+
+    /// The ranges the axes show now: the design's, or a zoomed part of them.
+    AxisRange range(AxisId axis) const;
+    /// Shows the given ranges until undoZoom().
+    void zoomTo(AxisRange bottom, AxisRange left);
+    void undoZoom();
+    /// Where everything lies at the current size and ranges.
+    const ChartGeometry& chartGeometry() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void relayout() const;
+    void paint(QPainter& painter) const;
+    void drawBackground(QPainter& painter) const;
+    void drawAxes(QPainter& painter) const;
+    void drawAxis(QPainter& painter, AxisId axis) const;
+    void drawPoints(QPainter& painter) const;
+    void drawMarks(QPainter& painter) const;
+
+    ChartDesign design_ = kRootChartDesign;
+    TPointSeries* series_;
+    AxisRange bottomRange_;
+    AxisRange leftRange_;
+    mutable std::optional<ChartGeometry> geometry_;
+    SystemImageClipboard systemClipboard_;
+    ImageClipboard* clipboard_ = &systemClipboard_;
+    QRubberBand* rubberBand_ = nullptr;
+    QPoint dragOrigin_;
+    bool dragging_ = false;
+};

@@ -1,0 +1,135 @@
+#include "AxisTicks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+struct StepCase {
+    const char* name;
+    double minimum;
+    TickStep expected;
+};
+
+class TickStepAtLeast : public testing::TestWithParam<StepCase> {};
+
+TEST_P(TickStepAtLeast, IsTheSmallestRoundStepNotBelow)
+{
+    EXPECT_EQ(TickStep::atLeast(GetParam().minimum), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, TickStepAtLeast,
+    testing::Values(StepCase{"one", 1, {1, 0}},
+                    StepCase{"justAboveOne", 1.01, {2, 0}},
+                    StepCase{"threeTenths", 0.3, {5, -1}},
+                    StepCase{"oneTenthWithRoundingError", 0.1 * 3 / 3, {1, -1}},
+                    StepCase{"twoHundredths", 0.02, {2, -2}},
+                    StepCase{"seven", 7, {1, 1}},
+                    StepCase{"fortyOne", 41, {5, 1}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(TickStep, DecimalsFollowTheExponent)
+{
+    EXPECT_EQ((TickStep{5, 0}).decimals(), 0);
+    EXPECT_EQ((TickStep{1, 2}).decimals(), 0);
+    EXPECT_EQ((TickStep{2, -1}).decimals(), 1);
+    EXPECT_EQ((TickStep{5, -3}).decimals(), 3);
+}
+
+TEST(MajorTickValues, CoverTheRangeWithItsEndsAndAnExactZero)
+{
+    const std::vector<double> whole = majorTickValues(-4, 1, {1, 0});
+    EXPECT_EQ(whole, (std::vector<double>{-4, -3, -2, -1, 0, 1}));
+
+    const std::vector<double> tenths = majorTickValues(-2, 2, {2, -1});
+    ASSERT_EQ(tenths.size(), 21u);
+    EXPECT_DOUBLE_EQ(tenths.front(), -2);
+    EXPECT_DOUBLE_EQ(tenths.back(), 2);
+    EXPECT_EQ(tenths[10], 0.0);
+
+    EXPECT_EQ(majorTickValues(0.3, 0.7, {1, 0}), std::vector<double>{});
+}
+
+TEST(MinorTickValues, FillEveryGapAndStayInRange)
+{
+    const std::vector<double> minors = minorTickValues(-4, 1, {1, 0}, 4);
+    ASSERT_EQ(minors.size(), 20u);
+    EXPECT_DOUBLE_EQ(minors.front(), -3.8);
+    EXPECT_DOUBLE_EQ(minors.back(), 0.8);
+    for (double v : minors)
+        EXPECT_NE(std::round(v), v) << "a minor tick on a major one at " << v;
+
+    // A range not ending on major ticks still gets the minor ticks near its ends.
+    const std::vector<double> partial = minorTickValues(-0.5, 0.5, {1, 0}, 4);
+    EXPECT_EQ(partial.size(), 4u);
+    EXPECT_TRUE(std::all_of(partial.begin(), partial.end(), [](double v) { return v >= -0.5 && v <= 0.5; }));
+
+    EXPECT_TRUE(minorTickValues(-4, 1, {1, 0}, 0).empty());
+}
+
+struct LabelCase {
+    const char* name;
+    double value;
+    TickStep step;
+    QLocale locale;
+    const char* expected;
+};
+
+class TickLabel : public testing::TestWithParam<LabelCase> {};
+
+TEST_P(TickLabel, IsAPlainNumber)
+{
+    const LabelCase& c = GetParam();
+    EXPECT_EQ(tickLabel(c.value, c.step, c.locale), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, TickLabel,
+    testing::Values(LabelCase{"whole", -4, {1, 0}, QLocale::c(), "-4"},
+                    LabelCase{"zero", 0, {1, 0}, QLocale::c(), "0"},
+                    LabelCase{"tenthsWithPoint", -0.5, {5, -1}, QLocale::c(), "-0.5"},
+                    LabelCase{"tenthsWithComma", 1.5, {5, -1}, QLocale(QLocale::Russian), "1,5"},
+                    LabelCase{"wholeOnTenthStep", 1, {2, -1}, QLocale::c(), "1"},
+                    LabelCase{"hundredthsTrimmed", -0.5, {5, -2}, QLocale::c(), "-0.5"},
+                    LabelCase{"zeroOnTenthStep", 0, {2, -1}, QLocale(QLocale::Russian), "0"},
+                    LabelCase{"noGroupSeparator", 12000, {1, 3}, QLocale(QLocale::German), "12000"}),
+    [](const auto& info) { return info.param.name; });
+
+struct ChoiceCase {
+    const char* name;
+    double minimum;
+    double maximum;
+    double pixelLength;
+    double labelExtent;
+    TickStep expected;
+};
+
+class ChooseAxisTicks : public testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(ChooseAxisTicks, TakesTheSmallestStepWhoseLabelsKeepApart)
+{
+    const ChoiceCase& c = GetParam();
+    const AxisTicks ticks = chooseAxisTicks(c.minimum, c.maximum, c.pixelLength, 4, 10,
+                                            [&](const QString&) { return c.labelExtent; }, QLocale::c());
+    EXPECT_EQ(ticks.step, c.expected);
+    EXPECT_EQ(ticks.labels.size(), ticks.majors.size());
+    EXPECT_EQ(ticks.minors.size(), (ticks.majors.size() - 1) * 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, ChooseAxisTicks,
+    testing::Values(
+        // 10 px labels need 11 px from one to the next: 1 per 10 px is too tight.
+        ChoiceCase{"tightGoesToTwo", 0, 10, 100, 10, {2, 0}},
+        ChoiceCase{"exactFit", 0, 10, 110, 10, {1, 0}},
+        ChoiceCase{"roomyGoesFractional", -2, 2, 400, 15, {2, -1}},
+        ChoiceCase{"crowdedGoesToFive", 0, 10, 100, 25, {5, 0}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(ChooseAxisTicksEmpty, AnEmptyRangeGivesNoTicks)
+{
+    const auto extent = [](const QString&) { return 10.0; };
+    EXPECT_TRUE(chooseAxisTicks(1, 1, 100, 4, 10, extent, QLocale::c()).majors.empty());
+    EXPECT_TRUE(chooseAxisTicks(0, 1, 0, 4, 10, extent, QLocale::c()).majors.empty());
+}
+
+} // namespace
