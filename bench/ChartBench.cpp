@@ -1,0 +1,105 @@
+#include "ShowRoots.h"
+#include "SixRoots.h"
+#include "TChart.h"
+#include "TPointSeries.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+/// The chart's size in the window, as designed.
+constexpr QSize kChartSize{609, 425};
+
+/// A chart of the designed size, never shown: repaints are asked for
+/// explicitly, so each figure holds exactly the work named.
+struct ChartFixture {
+    ChartFixture() { chart.resize(kChartSize); }
+    TChart chart;
+    QImage image{kChartSize, QImage::Format_ARGB32_Premultiplied};
+    const SixRoots table;
+};
+
+void repaint(ChartFixture& f)
+{
+    f.chart.render(&f.image);
+    benchmark::DoNotOptimize(f.image.constBits());
+}
+
+void BM_ShowRootsSixRowsChartSeries(benchmark::State& state)
+{
+    ChartFixture f;
+    for (auto _ : state) {
+        showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+        benchmark::DoNotOptimize(f.chart.series()->points().data());
+    }
+}
+BENCHMARK(BM_ShowRootsSixRowsChartSeries);
+
+void BM_RepaintEmpty(benchmark::State& state)
+{
+    ChartFixture f;
+    for (auto _ : state)
+        repaint(f);
+}
+BENCHMARK(BM_RepaintEmpty)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintSixRoots(benchmark::State& state)
+{
+    ChartFixture f;
+    showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+    for (auto _ : state)
+        repaint(f);
+}
+BENCHMARK(BM_RepaintSixRoots)->Unit(benchmark::kMicrosecond);
+
+/// What a click on the button costs before the picture reaches the screen.
+void BM_ShowRootsSixRowsAndRepaint(benchmark::State& state)
+{
+    ChartFixture f;
+    for (auto _ : state) {
+        showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+        repaint(f);
+    }
+}
+BENCHMARK(BM_ShowRootsSixRowsAndRepaint)->Unit(benchmark::kMicrosecond);
+
+/// The picture the copy makes, on its own.
+void BM_ToImageSixRoots(benchmark::State& state)
+{
+    ChartFixture f;
+    showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+    for (auto _ : state) {
+        const QImage image = f.chart.toImage();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ToImageSixRoots)->Unit(benchmark::kMicrosecond);
+
+/// The whole menu command: render, then hand over to the system clipboard
+/// (kept in-process by the offscreen platform).
+void BM_CopyToClipboardSixRoots(benchmark::State& state)
+{
+    ChartFixture f;
+    showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+    for (auto _ : state)
+        f.chart.copyToClipboard();
+}
+BENCHMARK(BM_CopyToClipboardSixRoots)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
