@@ -121,6 +121,16 @@ QRectF ChartGeometry::labelRect(AxisId axis, double value, QSizeF textSize) cons
     return QRectF(QPointF(anchor.x() - textSize.width(), std::round(anchor.y() - textSize.height() / 2)), textSize);
 }
 
+bool ChartGeometry::crossedByOtherAxis(AxisId axis, const QRectF& labelBox) const
+{
+    if (axis == AxisId::Bottom) {
+        const double x = axisPosition(AxisId::Left);
+        return labelBox.left() <= x && x <= labelBox.right();
+    }
+    const double y = axisPosition(AxisId::Bottom);
+    return labelBox.top() <= y && y <= labelBox.bottom();
+}
+
 QRectF ChartGeometry::axisTitleRect(AxisId axis, QSizeF textSize) const
 {
     // The other axis cuts this one in two; the title is centred on the longer

@@ -58,6 +58,10 @@ public:
     /// The grid line at `value`, across the whole plotting area.
     QLineF gridLine(AxisId axis, double value) const;
     QRectF labelRect(AxisId axis, double value, QSizeF textSize) const;
+    /// Whether the other axis' line runs through a label box of `axis`, as
+    /// it does through the labels at the crossing; such a label is left out
+    /// rather than struck through.
+    bool crossedByOtherAxis(AxisId axis, const QRectF& labelBox) const;
     /// The axis title's box. The left axis' title is turned by 90°, so its
     /// box is as wide as the text is high.
     QRectF axisTitleRect(AxisId axis, QSizeF textSize) const;

@@ -27,8 +27,9 @@ struct AxisDesign {
     int minorTickLength = 2; ///< outside
     std::string_view title;  ///< UTF-8
     /// Neighbouring labels keep at least this much of a label's extent free
-    /// between them.
-    int labelsSeparationPercent = 10;
+    /// between them; half a label keeps the scale easy to read, where a
+    /// tighter packing would crowd the axis with labels and grid lines.
+    int labelsSeparationPercent = 50;
 };
 
 /// How the series draws its points and their marks.

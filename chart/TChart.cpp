@@ -221,7 +221,9 @@ void TChart::drawAxis(QPainter& painter, AxisId axis) const
     const int labelAlignment = axis == AxisId::Bottom ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter;
     for (std::size_t i = 0; i < ticks.majors.size(); ++i) {
         const QString& label = ticks.labels[i];
-        painter.drawText(g.labelRect(axis, ticks.majors[i], textSize(labelMetrics, label)), labelAlignment, label);
+        const QRectF box = g.labelRect(axis, ticks.majors[i], textSize(labelMetrics, label));
+        if (!g.crossedByOtherAxis(axis, box))
+            painter.drawText(box, labelAlignment, label);
     }
 
     const QString title = toQString(design.title);

@@ -130,6 +130,18 @@ TEST(ChartGeometry, LabelsAndTicksMoveWithTheirAxis)
                                                  g.plotArea().right(), g.mapToWidget(0, 1).y()));
 }
 
+TEST(ChartGeometry, OnlyTheLabelsAtTheCrossingAreCrossedByTheOtherAxis)
+{
+    const ChartGeometry g = rootGeometry(kRootChartDesign, {609, 425});
+    const QSizeF size(14, 15);
+    EXPECT_TRUE(g.crossedByOtherAxis(AxisId::Bottom, g.labelRect(AxisId::Bottom, 0, size)));
+    EXPECT_TRUE(g.crossedByOtherAxis(AxisId::Left, g.labelRect(AxisId::Left, 0, size)));
+    for (double x : {-4.0, -0.5, 0.5, 1.0})
+        EXPECT_FALSE(g.crossedByOtherAxis(AxisId::Bottom, g.labelRect(AxisId::Bottom, x, size))) << x;
+    for (double y : {-2.0, -0.5, 0.5, 2.0})
+        EXPECT_FALSE(g.crossedByOtherAxis(AxisId::Left, g.labelRect(AxisId::Left, y, size))) << y;
+}
+
 TEST(ChartGeometry, MarkBoxStandsTheArrowLengthAboveItsPoint)
 {
     const ChartGeometry g = rootGeometry(kRootChartDesign, {609, 425});

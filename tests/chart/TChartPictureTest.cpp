@@ -46,13 +46,12 @@ TEST_F(TChartPicture, EmptyChartShowsBothAxesCrossingAtTheOriginAndABlueTitle)
 TEST_F(TChartPicture, NeighbouringLabelsAndTitlesDoNotOverlapAtTheDesignSize)
 {
     const ChartGeometry& g = chart.chartGeometry();
-    const QFontMetricsF metrics(QFont(QString::fromUtf8(kRootChartDesign.labelFont.family.data()), -1));
+    QFont font(QString::fromUtf8(kRootChartDesign.labelFont.family.data(), kRootChartDesign.labelFont.family.size()));
+    font.setPixelSize(kRootChartDesign.labelFont.pixelSize);
+    const QFontMetricsF fm(font);
     for (AxisId axis : {AxisId::Bottom, AxisId::Left}) {
         const AxisTicks& ticks = g.ticks(axis);
         ASSERT_GE(ticks.majors.size(), 3u);
-        QFont font(QString::fromUtf8(kRootChartDesign.labelFont.family.data()));
-        font.setPixelSize(kRootChartDesign.labelFont.pixelSize);
-        const QFontMetricsF fm(font);
         const auto box = [&](std::size_t i) {
             return g.labelRect(axis, ticks.majors[i], {fm.horizontalAdvance(ticks.labels[i]), fm.height()});
         };
