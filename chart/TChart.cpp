@@ -1,7 +1,6 @@
 #include "TChart.h"
 
 #include "DesignToQt.h"
-#include "Exception.h"
 #include "TPointSeries.h"
 
 #include <QFontMetricsF>
