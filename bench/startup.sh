@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start-up to the first painted window, and peak resident memory, of the
-# program, of the least Qt Widgets window (bare_window) and of gnuplot plotting
-# the same six roots, each started ROUNDS times in turn under one Xvfb.
-# Prints the medians and the ratios to the bare window.
+# program, of the least Qt Widgets window (bare_window), of that window with
+# one label (bare_text_window: the floor for any window showing text) and of
+# gnuplot plotting the same six roots, each started ROUNDS times in turn under
+# one Xvfb. Prints the medians and the ratios to the bare window.
 #   bench/startup.sh BUILDDIR [ROUNDS]
 set -euo pipefail
 
@@ -11,10 +12,11 @@ rounds=${2:-15}
 here=$(dirname "$(readlink -f "$0")")
 watch=$build/bench/window_watch
 
-names=(roots bare_window gnuplot)
+names=(roots bare_window bare_text_window gnuplot)
 declare -A command=(
     [roots]="$build/shell/roots"
     [bare_window]="$build/bench/bare_window"
+    [bare_text_window]="$build/bench/bare_text_window"
     [gnuplot]="gnuplot $here/six_roots.gp"
 )
 for name in "${names[@]}"; do
@@ -72,11 +74,13 @@ for name in "${names[@]}"; do
 done
 
 echo "Start-up under Xvfb, medians of $rounds rounds ($(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
-printf '%-12s %9s %11s %14s %12s %10s\n' program "map ms" "painted ms" "peak RSS MiB" "time/bare" "RSS/bare"
+printf '%-16s %9s %11s %14s %12s %10s\n' program "map ms" "painted ms" "peak RSS MiB" "time/bare" "RSS/bare"
 for name in "${names[@]}"; do
     awk -v n="$name" -v m="${map[$name]}" -v p="${paint[$name]}" -v r="${rss[$name]}" \
         -v bp="${paint[bare_window]}" -v br="${rss[bare_window]}" \
-        'BEGIN { printf "%-12s %9.1f %11.1f %14.1f %12.2f %10.2f\n", n, m, p, r / 1024, p / bp, r / br }'
+        'BEGIN { printf "%-16s %9.1f %11.1f %14.1f %12.2f %10.2f\n", n, m, p, r / 1024, p / bp, r / br }'
 done
-awk -v p="${paint[roots]}" -v r="${rss[roots]}" -v gp="${paint[gnuplot]}" -v gr="${rss[gnuplot]}" \
-    'BEGIN { printf "roots / gnuplot: time %.2f, peak RSS %.2f\n", p / gp, r / gr }'
+for other in bare_text_window gnuplot; do
+    awk -v o="$other" -v p="${paint[roots]}" -v r="${rss[roots]}" -v op="${paint[$other]}" -v orss="${rss[$other]}" \
+        'BEGIN { printf "roots / %s: time %.2f, peak RSS %.2f\n", o, p / op, r / orss }'
+done
