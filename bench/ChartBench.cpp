@@ -66,6 +66,23 @@ void BM_ShowRootsSixRowsAndRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_ShowRootsSixRowsAndRepaint)->Unit(benchmark::kMicrosecond);
 
+/// What the chart does on every resize and zoom, and twice at start-up:
+/// choose the ticks and measure their labels, lay out title, axes and walls.
+void BM_RelayoutAtDesignSize(benchmark::State& state)
+{
+    ChartFixture f;
+    // Shown (but not on screen) so that a resize reaches resizeEvent at once.
+    f.chart.setAttribute(Qt::WA_DontShowOnScreen);
+    f.chart.show();
+    const QSize sizes[] = {kChartSize, kChartSize - QSize(1, 0)};
+    int i = 0;
+    for (auto _ : state) {
+        f.chart.resize(sizes[i ^= 1]);
+        benchmark::DoNotOptimize(&f.chart.chartGeometry());
+    }
+}
+BENCHMARK(BM_RelayoutAtDesignSize)->Unit(benchmark::kMicrosecond);
+
 /// The picture the copy makes, on its own.
 void BM_ToImageSixRoots(benchmark::State& state)
 {

@@ -108,13 +108,19 @@ AxisTicks chooseAxisTicks(double minimum, double maximum, double pixelLength, in
     for (;;) {
         ticks.majors = majorTickValues(minimum, maximum, ticks.step);
         ticks.labels.clear();
-        double largest = 0;
+        // A step is given up at its first label that does not fit, so only
+        // the chosen step has all its labels made and measured: measuring
+        // text is what a layout spends most of its time on.
+        const double room = ticks.step.value() * pixelsPerUnit;
+        bool fits = true;
         for (double v : ticks.majors) {
             ticks.labels.push_back(tickLabel(v, ticks.step, locale));
-            largest = std::max(largest, extent(ticks.labels.back()));
+            if (extent(ticks.labels.back()) * (100 + separationPercent) / 100 > room) {
+                fits = false;
+                break;
+            }
         }
-        const double needed = largest * (100 + separationPercent) / 100;
-        if (ticks.majors.size() <= 1 || ticks.step.value() * pixelsPerUnit >= needed)
+        if (ticks.majors.size() <= 1 || fits)
             break;
         ticks.step = ticks.step.next();
     }
