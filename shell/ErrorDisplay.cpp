@@ -27,6 +27,9 @@ void showErrorBox(const QString& message)
 {
     QMessageBox box(QMessageBox::Critical, applicationTitle(QCoreApplication::applicationName()),
                     errorBoxText(message), QMessageBox::Ok, QApplication::activeWindow());
+    // Messages quote cell text, which may hold anything a user pasted: it is
+    // shown as it is, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

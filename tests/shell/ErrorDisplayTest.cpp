@@ -56,6 +56,7 @@ TEST(ErrorDisplay, HandlerExceptionsEndInOneCriticalBox)
     EXPECT_EQ(shown.title, "Roots");
     EXPECT_EQ(shown.text, "Cannot open clipboard.");
     EXPECT_TRUE(shown.critical);
+    EXPECT_TRUE(shown.plainText) << "pasted text is never read as markup";
 
     const ErrorBoxes empty = closingErrorBoxes([] { runHandler([] { throw Exception(""); }); });
     EXPECT_EQ(empty.count, 1);

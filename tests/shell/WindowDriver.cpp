@@ -21,6 +21,7 @@ ErrorBoxes closingErrorBoxes(const std::function<void()>& action)
             seen.title = box->windowTitle();
             seen.text = box->text();
             seen.critical = box->icon() == QMessageBox::Critical;
+            seen.plainText = box->textFormat() == Qt::PlainText;
             box->button(QMessageBox::Ok)->click();
         }
     });

@@ -14,6 +14,7 @@ struct ErrorBoxes {
     QString title;
     QString text;
     bool critical = false;
+    bool plainText = false;
 };
 
 /// Runs `action`, closing with OK every message box it opens and recording
