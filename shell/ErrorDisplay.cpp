@@ -16,11 +16,44 @@ QString applicationTitle(const QString& programFile)
     return name.left(1).toUpper() + name.mid(1).toLower();
 }
 
+namespace {
+
+// Keeps the first and last characters of `text` around an ellipsis, never
+// splitting a character that takes two UTF-16 units.
+QString shortenedInTheMiddle(QStringView text, qsizetype length)
+{
+    const qsizetype kept = length - 1;
+    qsizetype headLength = (kept + 1) / 2;
+    qsizetype tailStart = text.size() - kept / 2;
+    if (text[headLength - 1].isHighSurrogate())
+        --headLength;
+    if (text[tailStart].isLowSurrogate())
+        ++tailStart;
+    QString shortened = text.first(headLength).toString();
+    shortened += QChar(0x2026);
+    shortened += text.mid(tailStart);
+    return shortened;
+}
+
+QString withLongQuoteShortened(const QString& message)
+{
+    const qsizetype open = message.indexOf(QLatin1Char('\''));
+    const qsizetype close = message.lastIndexOf(QLatin1Char('\''));
+    if (open < 0 || close - open - 1 <= kShownQuoteLength)
+        return message;
+    const QStringView quoted = QStringView(message).mid(open + 1, close - open - 1);
+    return message.first(open + 1) + shortenedInTheMiddle(quoted, kShownQuoteLength)
+        + message.mid(close);
+}
+
+} // namespace
+
 QString errorBoxText(const QString& message)
 {
-    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
-        return message + QLatin1Char('.');
-    return message;
+    const QString shown = withLongQuoteShortened(message);
+    if (!shown.isEmpty() && shown.back() > QLatin1Char('.'))
+        return shown + QLatin1Char('.');
+    return shown;
 }
 
 void showErrorBox(const QString& message)

@@ -3,30 +3,61 @@
 #include "Maincode.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
-#include <QTimer>
+
+namespace {
+
+// Watches every Show event in the program: a message box is recorded as it
+// opens and clicked away from its own event loop at once, so a test with
+// thousands of boxes spends no time waiting for a timer.
+class BoxCloser : public QObject {
+public:
+    explicit BoxCloser(ErrorBoxes& seen) : seen_(seen) {}
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(object) : nullptr;
+        if (!box)
+            return false;
+        ++seen_.count;
+        seen_.title = box->windowTitle();
+        seen_.text = box->text();
+        seen_.critical = box->icon() == QMessageBox::Critical;
+        seen_.plainText = box->textFormat() == Qt::PlainText;
+        // The box sizes itself while it is being shown and only starts its
+        // event loop afterwards: it is measured and closed from inside that loop.
+        QMetaObject::invokeMethod(box, [this, box] {
+            // The box's own area: on a screen up to 1024 pixels wide Qt lets a
+            // long message take the whole width, and the window frame around it
+            // is the window manager's.
+            const QSize screen = box->screen()->availableGeometry().size();
+            seen_.fitsScreen = box->width() <= screen.width() && box->height() <= screen.height();
+            box->button(QMessageBox::Ok)->click();
+        }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    ErrorBoxes& seen_;
+};
+
+} // namespace
 
 ErrorBoxes closingErrorBoxes(const std::function<void()>& action)
 {
     ErrorBoxes seen;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&seen] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible())
-                continue;
-            ++seen.count;
-            seen.title = box->windowTitle();
-            seen.text = box->text();
-            seen.critical = box->icon() == QMessageBox::Critical;
-            seen.plainText = box->textFormat() == Qt::PlainText;
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    closer.start(5);
+    BoxCloser closer(seen);
+    qApp->installEventFilter(&closer);
     action();
+    qApp->removeEventFilter(&closer);
     return seen;
 }
 
@@ -70,4 +101,25 @@ void clickCell(TMainForm& form, int column, int row)
     TStringGrid* grid = form.StringGrid1;
     const QRect cell = grid->visualRect(grid->model()->index(row - 1, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+QStringList rootCellTexts(const TMainForm& form)
+{
+    QStringList texts;
+    for (int row = 1; row < RootTable::kRowCount; ++row)
+        for (int column = 0; column < RootTable::kColumnCount; ++column)
+            texts << form.StringGrid1->cell(column, row);
+    return texts;
+}
+
+void pasteIntoCellEditor(TMainForm& form, const QByteArray& bytes)
+{
+    auto* offered = new QMimeData;
+    offered->setData(QStringLiteral("text/plain"), bytes);
+    QGuiApplication::clipboard()->setMimeData(offered);
+    TStringGrid* grid = form.StringGrid1;
+    if (!grid->isEditing())
+        grid->edit(grid->currentIndex());
+    if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        editor->paste();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
+class QByteArray;
 class QWidget;
 class TMainForm;
 
@@ -15,10 +17,11 @@ struct ErrorBoxes {
     QString text;
     bool critical = false;
     bool plainText = false;
+    bool fitsScreen = false; ///< the last box, as laid out for showing
 };
 
-/// Runs `action`, closing with OK every message box it opens and recording
-/// the last one, so no test waits on a person.
+/// Runs `action`, closing with OK every message box it opens as soon as its
+/// event loop runs, and recording the last one, so no test waits on a person.
 ErrorBoxes closingErrorBoxes(const std::function<void()>& action);
 
 /// A fresh main window, shown and active, under a locale whose decimal
@@ -34,3 +37,11 @@ void typeKey(QWidget* window, int key, const QString& text, int modifiers = 0);
 
 /// Clicks table cell (column, row) of the main window; rows count the header.
 void clickCell(TMainForm& form, int column, int row);
+
+/// The texts of the twelve root cells, row by row, real part first.
+QStringList rootCellTexts(const TMainForm& form);
+
+/// Opens the editor on the current cell and pastes into it, through the
+/// editor's own Paste, a clipboard holding `bytes` as plain text, exactly as
+/// another program offered them (they need not be UTF-8).
+void pasteIntoCellEditor(TMainForm& form, const QByteArray& bytes);
