@@ -13,14 +13,14 @@ here=$(dirname "$(readlink -f "$0")")
 watch=$build/bench/window_watch
 
 names=(roots bare_window bare_text_window gnuplot)
-declare -A command=(
+declare -A command_line=(
     [roots]="$build/shell/roots"
     [bare_window]="$build/bench/bare_window"
     [bare_text_window]="$build/bench/bare_text_window"
     [gnuplot]="gnuplot $here/six_roots.gp"
 )
 for name in "${names[@]}"; do
-    read -r exe _ <<<"${command[$name]}"
+    read -r exe _ <<<"${command_line[$name]}"
     command -v "$exe" >/dev/null || { echo "startup.sh: $exe not found; build first" >&2; exit 1; }
 done
 
@@ -45,7 +45,7 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 measure() {
     # shellcheck disable=SC2086  # the command is a program and its arguments
-    "$watch" ${command[$1]}
+    "$watch" ${command_line[$1]}
 }
 
 # One unrecorded start each, so that every recorded one finds the libraries
