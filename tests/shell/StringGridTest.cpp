@@ -91,6 +91,21 @@ INSTANTIATE_TEST_SUITE_P(Table, TypedTexts, testing::Values(
     TypedText{"BackspaceEdits", ',', QString("12") + QChar(8) + "3", "13"}
 ), [](const auto& info) { return std::string(info.param.name); });
 
+TEST(StringGrid, TheFilterSeesEachTypedCharacterOnce)
+{
+    auto form = openMainForm(',');
+    // Connected after the window's own handler, so it sees what the filter
+    // made of each key: 0 for a dropped one.
+    QString seen;
+    QObject::connect(form->StringGrid1, &TStringGrid::OnKeyPress, form.get(),
+                     [&seen](QObject*, QChar& key) { seen += key; });
+    // The first key opens the editor from the grid, the rest go to the editor.
+    typeText(form.get(), "1.x5");
+    EXPECT_EQ(seen, QString("1,") + QChar(0) + "5");
+    form->StringGrid1->commitEditor();
+    EXPECT_EQ(form->StringGrid1->cell(0, 1), "1,5");
+}
+
 TEST(StringGrid, TabLeavesTheTableForTheButton)
 {
     auto form = openMainForm(',');
