@@ -15,11 +15,12 @@ trap 'kill "$pid" 2>/dev/null || true; rm -f "$log"' EXIT
 
 # Prints the id of a mapped top-level window named CAPTION, if there is one.
 # Under Xvfb there is no window manager, so top-level windows are the root's
-# children; _NET_WM_NAME holds the caption in UTF-8.
+# children; _NET_WM_NAME holds the caption in UTF-8, which xprop prints as
+# it is only under a UTF-8 locale (in plain C it escapes every byte).
 find_window() {
     local id
     for id in $(xwininfo -root -children | awk '$1 ~ /^0x/ { print $1 }'); do
-        xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "= \"$caption\"" || continue
+        LC_ALL=C.UTF-8 xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "= \"$caption\"" || continue
         xwininfo -id "$id" | grep -q 'Map State: IsViewable' || continue
         echo "$id"
         return
