@@ -14,6 +14,18 @@ double snapToZero(double value, double step)
     return std::abs(value) < step * kSlack ? 0.0 : value;
 }
 
+// More ticks than any axis can show. Past it, or where the step is too small
+// for the values' precision (whole multiples beyond 2^53 are no longer
+// distinct), there is nothing sensible to draw, and counting them could go on
+// for ever.
+constexpr double kMaxTicks = 10000;
+
+bool withinTickLimit(double first, double last)
+{
+    return std::isfinite(first) && std::isfinite(last) && last - first < kMaxTicks
+        && std::abs(first) < 0x1p53;
+}
+
 } // namespace
 
 double TickStep::value() const
@@ -49,11 +61,13 @@ TickStep TickStep::atLeast(double minimum)
 std::vector<double> majorTickValues(double minimum, double maximum, TickStep step)
 {
     const double s = step.value();
-    const auto first = std::ceil(minimum / s - kSlack);
-    const auto last = std::floor(maximum / s + kSlack);
+    const double first = std::ceil(minimum / s - kSlack);
+    const double last = std::floor(maximum / s + kSlack);
     std::vector<double> values;
-    for (double i = first; i <= last; ++i)
-        values.push_back(snapToZero(i * s, s));
+    if (!withinTickLimit(first, last))
+        return values;
+    for (long long n = 0; first + double(n) <= last; ++n)
+        values.push_back(snapToZero((first + double(n)) * s, s));
     return values;
 }
 
@@ -65,11 +79,13 @@ std::vector<double> minorTickValues(double minimum, double maximum, TickStep ste
     const double s = step.value();
     const double minorStep = s / (count + 1);
     const double span = (maximum - minimum) * kSlack;
-    const auto first = std::floor(minimum / s) - 1;
-    const auto last = std::ceil(maximum / s);
-    for (double i = first; i <= last; ++i) {
+    const double first = std::floor(minimum / s) - 1;
+    const double last = std::ceil(maximum / s);
+    if (!withinTickLimit(first, last))
+        return values;
+    for (long long n = 0; first + double(n) <= last; ++n) {
         for (int k = 1; k <= count; ++k) {
-            const double v = i * s + k * minorStep;
+            const double v = (first + double(n)) * s + k * minorStep;
             if (v >= minimum - span && v <= maximum + span)
                 values.push_back(v);
         }

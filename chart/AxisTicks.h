@@ -30,7 +30,8 @@ struct AxisTicks {
     std::vector<QString> labels; ///< one per major tick
 };
 
-/// Major tick values on `step` within [minimum, maximum], ascending.
+/// Major tick values on `step` within [minimum, maximum], ascending; none
+/// when the range holds more than ten thousand steps.
 std::vector<double> majorTickValues(double minimum, double maximum, TickStep step);
 
 /// `count` evenly spaced minor ticks between each two neighbouring majors,

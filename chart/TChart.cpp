@@ -15,6 +15,15 @@ constexpr int kMinZoomDrag = 3;
 
 constexpr AxisId kAxes[] = {AxisId::Bottom, AxisId::Left};
 
+// Zooming in stops at a millionth of the design's span: labels there already
+// need seven digits, and much further on the values run out of precision.
+constexpr double kMinZoomFraction = 1e-6;
+
+bool narrowerThanZoomAllows(AxisRange range, const AxisDesign& axis)
+{
+    return range.maximum - range.minimum < (axis.maximum - axis.minimum) * kMinZoomFraction;
+}
+
 QSizeF textSize(const QFontMetricsF& metrics, const QString& text)
 {
     return QSizeF(metrics.horizontalAdvance(text), metrics.height());
@@ -150,7 +159,11 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
         return;
     const QPointF topLeft = chartGeometry().mapFromWidget(area.topLeft());
     const QPointF bottomRight = chartGeometry().mapFromWidget(area.bottomRight());
-    zoomTo({topLeft.x(), bottomRight.x()}, {bottomRight.y(), topLeft.y()});
+    const AxisRange bottom{topLeft.x(), bottomRight.x()};
+    const AxisRange left{bottomRight.y(), topLeft.y()};
+    if (narrowerThanZoomAllows(bottom, design_.bottomAxis) || narrowerThanZoomAllows(left, design_.leftAxis))
+        return;
+    zoomTo(bottom, left);
 }
 
 void TChart::relayout() const

@@ -49,6 +49,11 @@ TEST(MajorTickValues, CoverTheRangeWithItsEndsAndAnExactZero)
     EXPECT_EQ(tenths[10], 0.0);
 
     EXPECT_EQ(majorTickValues(0.3, 0.7, {1, 0}), std::vector<double>{});
+    // Steps far too fine for the range, or for the values' precision, give
+    // no ticks rather than an endless count.
+    EXPECT_TRUE(majorTickValues(-1e300, 1e300, {1, 0}).empty());
+    EXPECT_TRUE(majorTickValues(-1.48, -1.48 + 1e-15, {1, -31}).empty());
+    EXPECT_TRUE(minorTickValues(-1.48, -1.48 + 1e-15, {1, -31}, 4).empty());
 }
 
 TEST(MinorTickValues, FillEveryGapAndStayInRange)

@@ -60,4 +60,19 @@ TEST_F(TChartZoom, RightDragAndClicksLeaveTheRangesAlone)
     expectDesignRanges();
 }
 
+TEST_F(TChartZoom, ZoomingInStopsBeforeTheValuesRunOutOfPrecision)
+{
+    // Each small drag shrinks the ranges about a hundredfold; without a
+    // floor the ticks of a 1e-15 wide range could not be counted.
+    const QRectF area = chart.chartGeometry().plotArea();
+    const QPoint middle = area.center().toPoint();
+    for (int i = 0; i < 20; ++i)
+        drag(Qt::LeftButton, middle, middle + QPoint(4, 4));
+    const AxisRange bottom = chart.range(AxisId::Bottom);
+    EXPECT_GE(bottom.maximum - bottom.minimum, 5e-6);
+    EXPECT_LT(bottom.maximum - bottom.minimum, 1e-3) << "zooming in still works";
+    EXPECT_FALSE(chart.chartGeometry().ticks(AxisId::Bottom).majors.empty());
+    EXPECT_FALSE(chart.toImage().isNull());
+}
+
 } // namespace
