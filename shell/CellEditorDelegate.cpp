@@ -2,6 +2,7 @@
 
 #include "TStringGrid.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 CellEditorDelegate::CellEditorDelegate(TStringGrid* grid)
@@ -9,34 +10,29 @@ CellEditorDelegate::CellEditorDelegate(TStringGrid* grid)
 {
 }
 
-QWidget* CellEditorDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                                          const QModelIndex& index) const
-{
-    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    grid_->editor_ = editor;
-    return editor;
-}
-
 bool CellEditorDelegate::eventFilter(QObject* object, QEvent* event)
 {
     auto* editor = qobject_cast<QWidget*>(object);
-    if (editor && event->type() == QEvent::KeyPress && !grid_->delivering_) {
+    if (!editor || grid_->isPassingOn())
+        return QStyledItemDelegate::eventFilter(object, event);
+
+    if (event->type() == QEvent::InputMethod) {
+        // Composed or dictated text is typed too; only the committed part is
+        // ever applied, so that is what is offered.
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        if (!input->commitString().isEmpty())
+            input->setCommitString(grid_->offerCharacters(input->commitString()),
+                                   input->replacementStart(), input->replacementLength());
+    } else if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
             emit commitData(editor);
             emit closeEditor(editor, NoHint);
-            grid_->focusNextPrevChild(key->key() == Qt::Key_Tab);
+            grid_->leaveGrid(key->key() == Qt::Key_Tab);
             return true;
         }
-        if (typesCharacter(*key)) {
-            const QString kept = grid_->offerCharacters(key->text());
-            if (kept.isEmpty())
-                return true;
-            if (kept != key->text()) {
-                grid_->deliverReplaced(editor, *key, kept);
-                return true;
-            }
-        }
+        if (typesCharacter(*key) && grid_->offerKey(editor, *key) != TStringGrid::Offered::Apply)
+            return true;
     }
     return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -4,17 +4,14 @@
 
 class TStringGrid;
 
-/// Creates the grid's cell editors and stands first in line for their key
-/// presses, so the grid's key filter sees every typed character before the
-/// editor does, Enter included. Tab leaves the grid instead of moving to the
-/// next cell.
+/// Stands first in line for the key presses and input-method text of the
+/// grid's cell editors (the view makes the delegate their event filter), so
+/// the grid's key filter sees every typed character before the editor does,
+/// Enter included. Tab leaves the grid instead of moving to the next cell.
 class CellEditorDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
     explicit CellEditorDelegate(TStringGrid* grid);
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

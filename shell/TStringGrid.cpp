@@ -29,6 +29,10 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setMinimumSectionSize(0);
+    // The header row is a row of the table, not a control: its columns are
+    // neither resized nor selected by the mouse.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsClickable(false);
 }
 
 QString TStringGrid::cell(int column, int row) const
@@ -69,8 +73,8 @@ void TStringGrid::setCurrentGridCell(int column, int row)
 
 void TStringGrid::commitEditor()
 {
-    if (editor_ && isEditing())
-        commitData(editor_);
+    if (QWidget* editor = indexWidget(currentIndex()); editor && isEditing())
+        commitData(editor);
 }
 
 QString TStringGrid::offerCharacters(const QString& text)
@@ -85,45 +89,54 @@ QString TStringGrid::offerCharacters(const QString& text)
     return kept;
 }
 
-void TStringGrid::deliverReplaced(QObject* target, QKeyEvent& event, const QString& text)
+TStringGrid::Offered TStringGrid::offerKey(QObject* target, QKeyEvent& event)
 {
+    const QString kept = offerCharacters(event.text());
+    if (kept == event.text())
+        return Offered::Apply;
+    if (kept.isEmpty())
+        return Offered::Dropped;
     // Qt keys of ASCII characters are their upper-case codes.
-    const int key = text.size() == 1 && text[0].unicode() < 128
-        ? text[0].toUpper().unicode()
-        : event.key();
-    QKeyEvent replaced(event.type(), key, event.modifiers(), text, event.isAutoRepeat(),
+    const int key = kept.size() == 1 && kept[0].unicode() < 128 ? kept[0].toUpper().unicode()
+                                                                : event.key();
+    QKeyEvent replaced(event.type(), key, event.modifiers(), kept, event.isAutoRepeat(),
                        event.count());
-    delivering_ = true;
+    passOn(target, replaced);
+    return Offered::Replaced;
+}
+
+void TStringGrid::passOn(QObject* target, QKeyEvent& event)
+{
+    passingOn_ = true;
     if (target == this)
-        QTableWidget::keyPressEvent(&replaced);
+        QTableWidget::keyPressEvent(&event);
     else
-        QCoreApplication::sendEvent(target, &replaced);
-    delivering_ = false;
-    event.setAccepted(replaced.isAccepted());
+        QCoreApplication::sendEvent(target, &event);
+    passingOn_ = false;
 }
 
 void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
-    if (delivering_ || !typesCharacter(*event)) {
+    // With the editor open, keys reach the grid only when the editor passed
+    // them up unused; the editor offered them already.
+    if (passingOn_ || isEditing() || !typesCharacter(*event)) {
         QTableWidget::keyPressEvent(event);
         return;
     }
-    const QString kept = offerCharacters(event->text());
-    if (kept.isEmpty()) {
+    switch (offerKey(this, *event)) {
+    case Offered::Apply:
+        // Opening the editor forwards the key to it, already offered.
+        passOn(this, *event);
+        break;
+    case Offered::Dropped:
         // A printable character opens the editor even when it is dropped,
         // as typing into a grid cell always does; Enter and control keys
         // do nothing at all.
-        if (event->text().at(0).isPrint() && !isEditing())
+        if (event->text().at(0).isPrint())
             edit(currentIndex());
-        event->accept();
-        return;
+        break;
+    case Offered::Replaced:
+        break;
     }
-    if (kept == event->text()) {
-        // Opening the editor forwards the event to it: it is past the filter.
-        delivering_ = true;
-        QTableWidget::keyPressEvent(event);
-        delivering_ = false;
-    } else {
-        deliverReplaced(this, *event, kept);
-    }
+    event->accept();
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 
 #include <gtest/gtest.h>
 
@@ -99,11 +100,32 @@ TEST(StringGrid, TheFilterSeesEachTypedCharacterOnce)
     QString seen;
     QObject::connect(form->StringGrid1, &TStringGrid::OnKeyPress, form.get(),
                      [&seen](QObject*, QChar& key) { seen += key; });
-    // The first key opens the editor from the grid, the rest go to the editor.
-    typeText(form.get(), "1.x5");
-    EXPECT_EQ(seen, QString("1,") + QChar(0) + "5");
+    // The first key opens the editor from the grid, replaced on the way; the
+    // rest go to the editor. The editor passes Ctrl+1 up to the grid unused.
+    typeText(form.get(), ".1x5");
+    typeKey(form.get(), Qt::Key_1, "1", Qt::ControlModifier);
+    EXPECT_EQ(seen, QString(",1") + QChar(0) + "51");
     form->StringGrid1->commitEditor();
-    EXPECT_EQ(form->StringGrid1->cell(0, 1), "1,5");
+    EXPECT_EQ(form->StringGrid1->cell(0, 1), ",15");
+}
+
+TEST(StringGrid, InputMethodTextPassesTheFilter)
+{
+    auto form = openMainForm(',');
+    TStringGrid* grid = form->StringGrid1;
+    const auto commit = [](QWidget* target, const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(target, &event);
+    };
+    // Committed to the grid, text opens the editor (Qt applies only what is
+    // committed to the editor itself).
+    commit(grid, QString::fromUtf8("ж"));
+    ASSERT_TRUE(grid->isEditing());
+    commit(QApplication::focusWidget(), QString::fromUtf8("1ж.5"));
+    commit(QApplication::focusWidget(), "x-2");
+    grid->commitEditor();
+    EXPECT_EQ(grid->cell(0, 1), "1,5-2");
 }
 
 TEST(StringGrid, TabLeavesTheTableForTheButton)
