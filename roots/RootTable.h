@@ -11,7 +11,6 @@ namespace RootTable {
 inline constexpr int kColumnCount = 2;
 inline constexpr int kRowCount = 7;
 inline constexpr int kFixedRows = 1;
-inline constexpr int kFixedCols = 0;
 inline constexpr int kRealColumn = 0;
 inline constexpr int kImaginaryColumn = 1;
 inline constexpr int kFirstRootRow = 1;

@@ -6,6 +6,7 @@
 #include "TChart.h"
 #include "TPointSeries.h"
 
+#include <QHeaderView>
 #include <QLocale>
 
 TMainForm* MainForm = nullptr;
@@ -44,6 +45,9 @@ TMainForm::TMainForm(QWidget* parent)
     applyFontPixelSizes(this);
     move(property("designPosition").toPoint());
 
+    // The .ui format has no per-row heights (row 2 is a pixel lower), so the
+    // table's shape comes from its constants.
+    StringGrid1->horizontalHeader()->setDefaultSectionSize(RootTable::kColumnWidth);
     for (int row = 0; row < RootTable::kRowCount; ++row)
         StringGrid1->setGridRowHeight(row, RootTable::kRowHeights[row]);
     StringGrid1->setCurrentGridCell(RootTable::kStartColumn, RootTable::kStartRow);
@@ -51,6 +55,12 @@ TMainForm::TMainForm(QWidget* parent)
     StringGrid1->setCell(RootTable::kRealColumn, 0, QString::fromUtf8(RootTable::kRealHeader));
     StringGrid1->setCell(RootTable::kImaginaryColumn, 0,
                          QString::fromUtf8(RootTable::kImaginaryHeader));
+}
+
+TMainForm::~TMainForm()
+{
+    if (MainForm == this)
+        MainForm = nullptr;
 }
 
 void TMainForm::Button1Click()
@@ -63,12 +73,12 @@ void TMainForm::Button1Click()
 
 void TMainForm::StringGrid1KeyPress(QObject* /*Sender*/, QChar& Key)
 {
-    Key = QChar(filterKey(Key.unicode(), userDecimalSeparator()));
+    runHandler([&Key] { Key = QChar(filterKey(Key.unicode(), userDecimalSeparator())); });
 }
 
 void TMainForm::ChartContextPopup(const QPoint& MousePos)
 {
-    PopupMenu->popup(Chart->mapToGlobal(MousePos));
+    runHandler([this, MousePos] { PopupMenu->popup(Chart->mapToGlobal(MousePos)); });
 }
 
 void TMainForm::N1Click()

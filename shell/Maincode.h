@@ -13,6 +13,7 @@ class TMainForm : public QWidget, public Ui::TMainForm {
     Q_OBJECT
 public:
     explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
 
     /// The chart's point series, which the roots are plotted into.
     TPointSeries* Series1 = nullptr;

@@ -3,15 +3,17 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    runHandler([&app] {
-        TMainForm form;
-        MainForm = &form;
-        form.show();
-        app.exec();
-        MainForm = nullptr;
-    });
+    std::unique_ptr<TMainForm> form;
+    runHandler([&form] { form = std::make_unique<TMainForm>(); });
+    if (!form)
+        return 0;
+    MainForm = form.get();
+    form->show();
+    app.exec();
     return 0;
 }

@@ -71,7 +71,6 @@ std::unique_ptr<TMainForm> openMainForm(char separator)
     form->show();
     form->activateWindow();
     [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(form.get());
-    form->StringGrid1->setFocus();
     return form;
 }
 
