@@ -66,7 +66,7 @@ void BM_ShowRootsSixRowsAndRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_ShowRootsSixRowsAndRepaint)->Unit(benchmark::kMicrosecond);
 
-/// What the chart does on every resize and zoom, and twice at start-up:
+/// What the chart does on every resize and zoom, and once at start-up:
 /// choose the ticks and measure their labels, lay out title, axes and walls.
 void BM_RelayoutAtDesignSize(benchmark::State& state)
 {

@@ -46,7 +46,7 @@ QString tickLabel(double value, TickStep step, const QLocale& locale);
 using LabelExtent = std::function<double(const QString&)>;
 
 /// Ticks for an axis `pixelLength` long showing [minimum, maximum]: the
-/// smallest round step whose neighbouring labels stay apart by at least
-/// `separationPercent` of the larger label's extent.
+/// smallest round step on which every label, widened by `separationPercent`
+/// of its own extent, fits in the room between neighbouring ticks.
 AxisTicks chooseAxisTicks(double minimum, double maximum, double pixelLength, int minorCount,
                           int separationPercent, const LabelExtent& extent, const QLocale& locale);

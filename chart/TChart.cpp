@@ -47,7 +47,6 @@ TChart::TChart(QWidget* parent)
 {
     series_->setObjectName(toQString(design_.series.name));
     connect(series_, &TPointSeries::changed, this, qOverload<>(&QWidget::update));
-    relayout();
 }
 
 TChart::~TChart() = default;
@@ -175,7 +174,9 @@ void TChart::relayout() const
         .labelHeight = labels.height(),
         .labelWidth = [labels](const QString& text) { return labels.horizontalAdvance(text); },
     };
-    geometry_.emplace(design_, size(), bottomRange_, leftRange_, metrics, QLocale::system());
+    // The default locale is the user's regional settings, as for the
+    // window's key filter.
+    geometry_.emplace(design_, size(), bottomRange_, leftRange_, metrics, QLocale());
 }
 
 void TChart::paint(QPainter& painter) const
