@@ -53,7 +53,7 @@ measure() {
 for name in "${names[@]}"; do
     measure "$name" >/dev/null
 done
-# Rounds interleave the three programs, so that a busy moment of the machine
+# Rounds interleave the programs, so that a busy moment of the machine
 # touches all of them alike.
 for ((round = 1; round <= rounds; round++)); do
     for name in "${names[@]}"; do
