@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // The floor for a window that shows any text: bare_window plus one label.
 // Its first paint is what starts Qt's font machinery (fontconfig's
 // configuration and caches, one FreeType face, HarfBuzz), which a window

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // The floor for start-up time and memory: the least Qt Widgets program that
 // shows one empty window as large as the main window.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // Starts a program and reports how long it takes until its main window is
 // mapped and first painted, and the program's peak resident memory then.
 //

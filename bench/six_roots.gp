@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Roots developers
+#
+# SPDX-License-Identifier: MIT
+
 # The same picture the program draws for six roots, for comparison: fixed
 # ranges, six points, in gnuplot's Qt window as large as the program's.
 set terminal qt size 793,452 title "Roots"

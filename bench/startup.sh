@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Roots developers
+#
+# SPDX-License-Identifier: MIT
+
 # Start-up to the first painted window, and peak resident memory, of the
 # program, of the least Qt Widgets window (bare_window), of that window with
 # one label (bare_text_window: the floor for any window showing text) and of

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Roots developers
+#
+# SPDX-License-Identifier: MIT
+
 # Installs the project into STAGE_DIR and checks that the installed desktop
 # entry, metainfo, icon and program point at each other.
 #   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DAPPSTREAMCLI=... [-DWITH_PROGRAM=1] -P CheckInstalledTree.cmake

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Roots developers
+#
+# SPDX-License-Identifier: MIT
+
 # Checks the built Debian package the way a fresh machine would meet it:
 # unpacks it into a scratch root, checks that every dependency it declares is
 # installed or installable, validates the installed desktop files and starts

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Roots developers
+#
+# SPDX-License-Identifier: MIT
+
 # Starts a program on the current X display and waits until a top-level
 # window with the given caption is mapped, then ends the program.
 # Fails when the program exits first or the window does not show in time.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "CellConversion.h"
 
 #include "Exception.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 #include "InputFilter.h"
 
 char32_t filterKey(char32_t key, char decimalSeparator)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to the cell conversion and the show-roots command and
 // checks what must hold whatever a cell holds. Input layout: the first byte
 // picks the decimal separator (bit 1 set: '.', else ','), the rest is split

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // Compares the cell conversion with a second, deliberately naive reading of
 // the same rules: a character-by-character state machine whose value comes
 // from the C library's strtold. The two must agree on accepting or rejecting

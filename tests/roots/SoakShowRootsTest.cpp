@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // Runs the show-roots command many times over, alternating tables that plot
 // with tables that fail, and checks that every run gives the same answer and
 // that the live heap stops growing once the first runs have warmed up.

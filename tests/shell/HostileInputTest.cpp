@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // Whatever reaches a cell, a click on the button ends in either a plotted
 // point or the one error box naming the cell's text; the table stays as it
 // was and the window goes on working.

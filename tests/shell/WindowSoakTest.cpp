@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Roots developers
+//
+// SPDX-License-Identifier: MIT
+
 // Drives the real window many times over: show-roots runs alternating tables
 // that plot with tables that end in the error box, and copies of the chart
 // to the clipboard through the menu item. Every run must give the same
