@@ -97,25 +97,24 @@ std::vector<double> minorTickValues(double minimum, double maximum, TickStep ste
     return values;
 }
 
-QString tickLabel(double value, TickStep step, const QLocale& locale)
+QString tickLabel(double value, TickStep step, char separator)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = plain.toString(value, 'f', step.decimals());
+    // Formatting without a locale gives ASCII digits, a leading '-', a point
+    // and no group separators, whatever the user's regional settings.
+    QString text = QString::number(value, 'f', step.decimals());
     // Whole values on a fractional step read "1", not "1.0", and halves "0.5", not "0.50".
-    const QString separator = plain.decimalPoint();
-    if (step.decimals() > 0 && text.contains(separator)) {
-        const QString zero = plain.zeroDigit();
-        while (text.endsWith(zero))
-            text.chop(zero.size());
-        if (text.endsWith(separator))
-            text.chop(separator.size());
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
     }
+    text.replace(u'.', QLatin1Char(separator));
     return text;
 }
 
 AxisTicks chooseAxisTicks(double minimum, double maximum, double pixelLength, int minorCount,
-                          int separationPercent, const LabelExtent& extent, const QLocale& locale)
+                          int separationPercent, const LabelExtent& extent, char separator)
 {
     const double range = maximum - minimum;
     AxisTicks ticks;
@@ -134,7 +133,7 @@ AxisTicks chooseAxisTicks(double minimum, double maximum, double pixelLength, in
         const double room = ticks.step.value() * pixelsPerUnit;
         bool fits = true;
         for (double v : ticks.majors) {
-            ticks.labels.push_back(tickLabel(v, ticks.step, locale));
+            ticks.labels.push_back(tickLabel(v, ticks.step, separator));
             if (extent(ticks.labels.back()) * (100 + separationPercent) / 100 > room) {
                 fits = false;
                 break;

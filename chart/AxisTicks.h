@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include <QLocale>
 #include <QString>
 
 #include <functional>
@@ -42,15 +41,17 @@ std::vector<double> majorTickValues(double minimum, double maximum, TickStep ste
 /// continued past the outer majors as far as the range reaches.
 std::vector<double> minorTickValues(double minimum, double maximum, TickStep step, int count);
 
-/// A tick value as its label shows it: no more digits than the step needs,
-/// no trailing zeros, the locale's decimal separator.
-QString tickLabel(double value, TickStep step, const QLocale& locale);
+/// A tick value as its label shows it, written the way the table takes
+/// numbers: ASCII digits, '-' in front, `separator` between the whole and the
+/// fraction, no more digits than the step needs and no trailing zeros.
+QString tickLabel(double value, TickStep step, char separator);
 
 /// The pixel extent of a label along its axis.
 using LabelExtent = std::function<double(const QString&)>;
 
 /// Ticks for an axis `pixelLength` long showing [minimum, maximum]: the
 /// smallest round step on which every label, widened by `separationPercent`
-/// of its own extent, fits in the room between neighbouring ticks.
+/// of its own extent, fits in the room between neighbouring ticks. The labels
+/// are written with `separator`, as tickLabel() writes them.
 AxisTicks chooseAxisTicks(double minimum, double maximum, double pixelLength, int minorCount,
-                          int separationPercent, const LabelExtent& extent, const QLocale& locale);
+                          int separationPercent, const LabelExtent& extent, char separator);

@@ -4,6 +4,8 @@
 
 #include "ChartGeometry.h"
 
+#include "DesignToQt.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -28,15 +30,17 @@ constexpr double kPartTolerance = 1;
 } // namespace
 
 ChartGeometry::ChartGeometry(const ChartDesign& design, QSize size, AxisRange bottom,
-                             AxisRange left, const ChartTextMetrics& metrics, const QLocale& locale)
-    : design_(design), size_(size), bottom_(bottom), left_(left), labelHeight_(metrics.labelHeight)
+                             AxisRange left, const ChartTextMetrics& metrics, char decimalSeparator)
+    : design_(design), size_(size), bottom_(bottom), left_(left), labelHeight_(metrics.labels.height)
 {
     const double w = size.width();
     const double h = size.height();
+    const QString title = toQString(design.title);
     titleTop_ = percentOf(design.marginTopPercent, h);
     const double plotLeft = percentOf(design.marginLeftPercent, w);
     const double plotRight = w - percentOf(design.marginRightPercent, w);
-    const double plotTop = titleTop_ + std::ceil(metrics.titleHeight) + design.titleGap;
+    const double titleHeight = title.isEmpty() ? 0 : metrics.title.height;
+    const double plotTop = titleTop_ + std::ceil(titleHeight) + design.titleGap;
     const double plotBottom = h - percentOf(design.marginBottomPercent, h);
     plot_ = QRectF(QPointF(plotLeft, plotTop), QPointF(plotRight, plotBottom));
 
@@ -44,12 +48,45 @@ ChartGeometry::ChartGeometry(const ChartDesign& design, QSize size, AxisRange bo
         const AxisDesign& a = design.axis(axis);
         const AxisRange r = range(axis);
         return chooseAxisTicks(r.minimum, r.maximum, pixelLength(axis), a.minorTickCount,
-                               a.labelsSeparationPercent, extent, locale);
+                               a.labelsSeparationPercent, extent, decimalSeparator);
     };
-    bottomTicks_ = chooseTicks(AxisId::Bottom, metrics.labelWidth);
-    leftTicks_ = chooseTicks(AxisId::Left, [&](const QString&) { return metrics.labelHeight; });
+    bottomTicks_ = chooseTicks(AxisId::Bottom, metrics.labels.width);
+    leftTicks_ = chooseTicks(AxisId::Left, [&](const QString&) { return metrics.labels.height; });
     for (const QString& label : leftTicks_.labels)
-        leftLabelsWidth_ = std::max(leftLabelsWidth_, metrics.labelWidth(label));
+        leftLabelsWidth_ = std::max(leftLabelsWidth_, metrics.labels.width(label));
+
+    // The titles are placed clear of the labels' rows; a label that would
+    // still run into one gives way. A missing title has an empty box, which
+    // nothing overlaps.
+    if (!title.isEmpty())
+        titleBox_ = titleRect(metrics.title.width(title));
+    const auto axisTitleBoxOf = [&](AxisId axis) {
+        const QString text = toQString(design.axis(axis).title);
+        return text.isEmpty() ? QRectF() : axisTitleRect(axis, metrics.axisTitles.size(text));
+    };
+    bottomTitleBox_ = axisTitleBoxOf(AxisId::Bottom);
+    leftTitleBox_ = axisTitleBoxOf(AxisId::Left);
+    const std::vector<QRectF> titles{titleBox_, bottomTitleBox_, leftTitleBox_};
+    keepLabels(AxisId::Bottom, metrics.labels, titles);
+    keepLabels(AxisId::Left, metrics.labels, titles);
+}
+
+void ChartGeometry::keepLabels(AxisId axis, const TextMeasure& measure, const std::vector<QRectF>& titles)
+{
+    const AxisTicks& t = ticks(axis);
+    std::vector<AxisLabel>& kept = axis == AxisId::Bottom ? bottomLabels_ : leftLabels_;
+    const auto overlapsAny = [](const QRectF& box, const auto& others, auto boxOf) {
+        return std::any_of(others.begin(), others.end(), [&](const auto& o) { return box.intersects(boxOf(o)); });
+    };
+    const auto title = [](const QRectF& box) { return box; };
+    const auto label = [](const AxisLabel& l) { return l.box; };
+    for (std::size_t i = 0; i < t.majors.size(); ++i) {
+        const QRectF box = labelRect(axis, t.majors[i], measure.size(t.labels[i]));
+        if (crossedByOtherAxis(axis, box) || overlapsAny(box, titles, title)
+            || overlapsAny(box, bottomLabels_, label) || overlapsAny(box, leftLabels_, label))
+            continue;
+        kept.push_back({t.majors[i], t.labels[i], box});
+    }
 }
 
 QRectF ChartGeometry::titleRect(double textWidth) const
@@ -156,6 +193,16 @@ QRectF ChartGeometry::axisTitleRect(AxisId axis, QSizeF textSize) const
     const QSizeF turned(textSize.height(), textSize.width());
     const QPointF anchor(axisPosition(axis) - reach, centre);
     return QRectF(QPointF(anchor.x() - turned.width(), std::round(anchor.y() - turned.height() / 2)), turned);
+}
+
+QRectF ChartGeometry::axisTitleBox(AxisId axis) const
+{
+    return axis == AxisId::Bottom ? bottomTitleBox_ : leftTitleBox_;
+}
+
+const std::vector<AxisLabel>& ChartGeometry::labels(AxisId axis) const
+{
+    return axis == AxisId::Bottom ? bottomLabels_ : leftLabels_;
 }
 
 QRectF ChartGeometry::markBox(QPointF point, QSizeF textSize) const

@@ -5,42 +5,55 @@
 #pragma once
 
 #include "AxisTicks.h"
-#include "RootChartDesign.h"
+#include "ChartDesign.h"
 
 #include <QLineF>
-#include <QLocale>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
+#include <QString>
 
 #include <functional>
+#include <vector>
 
-/// The values an axis shows, from its left or bottom end to the other.
-struct AxisRange {
-    double minimum = 0;
-    double maximum = 1;
+/// How big texts are in one of the chart's fonts.
+struct TextMeasure {
+    double height = 0;
+    std::function<double(const QString&)> width;
 
-    friend bool operator==(const AxisRange&, const AxisRange&) = default;
+    QSizeF size(const QString& text) const { return QSizeF(width(text), height); }
 };
 
 /// Sizes of the chart's texts. The widget measures them with its fonts; a
 /// test may give fixed ones.
 struct ChartTextMetrics {
-    double titleHeight = 0;
-    double labelHeight = 0;
-    std::function<double(const QString&)> labelWidth;
+    TextMeasure title;
+    TextMeasure labels;
+    TextMeasure axisTitles;
+};
+
+/// A value label of an axis, where the chart draws it.
+struct AxisLabel {
+    double value = 0;
+    QString text;
+    QRectF box;
 };
 
 /// Where everything of a chart lies at one widget size and one pair of axis
 /// ranges, in widget pixels. Drawing and mouse handling both go through it.
+/// It is made whole in its constructor and never changes afterwards.
 class ChartGeometry {
 public:
+    /// Lays the chart out; the labels are written with `decimalSeparator`.
     ChartGeometry(const ChartDesign& design, QSize size, AxisRange bottom, AxisRange left,
-                  const ChartTextMetrics& metrics, const QLocale& locale);
+                  const ChartTextMetrics& metrics, char decimalSeparator);
 
     QSize size() const { return size_; }
-    /// The title's box: centred over the panel, inside its top margin.
+    /// The box of a title `textWidth` wide: centred over the panel, inside
+    /// its top margin.
     QRectF titleRect(double textWidth) const;
+    /// The box of the design's title; empty when the chart has none.
+    QRectF titleBox() const { return titleBox_; }
     /// The plotting area. Its edges carry the ends of the ranges: the
     /// minimum of the bottom axis lies on left(), its maximum on right().
     QRectF plotArea() const { return plot_; }
@@ -69,13 +82,20 @@ public:
     /// The axis title's box. The left axis' title is turned by 90°, so its
     /// box is as wide as the text is high.
     QRectF axisTitleRect(AxisId axis, QSizeF textSize) const;
-    /// The box of a point's mark, standing the arrow length above it.
+    /// The box of the design's title of `axis`; empty when it has none.
+    QRectF axisTitleBox(AxisId axis) const;
+    /// The value labels drawn along `axis`, ascending. A major tick's label is
+    /// left out where the other axis runs through it, and where it would
+    /// overlap a title or a label kept before it (the bottom axis' labels are
+    /// kept first), so that no two texts of the chart ever collide.
+    const std::vector<AxisLabel>& labels(AxisId axis) const;    /// The box of a point's mark, standing the arrow length above it.
     QRectF markBox(QPointF point, QSizeF textSize) const;
 
 private:
     double pixelLength(AxisId axis) const;
     double outerTickReach(AxisId axis) const;
     double labelsReach(AxisId axis) const;
+    void keepLabels(AxisId axis, const TextMeasure& measure, const std::vector<QRectF>& titles);
 
     ChartDesign design_;
     QSize size_;
@@ -87,4 +107,9 @@ private:
     double leftLabelsWidth_ = 0;
     AxisTicks bottomTicks_;
     AxisTicks leftTicks_;
+    QRectF titleBox_;
+    QRectF bottomTitleBox_;
+    QRectF leftTitleBox_;
+    std::vector<AxisLabel> bottomLabels_;
+    std::vector<AxisLabel> leftLabels_;
 };

@@ -4,10 +4,13 @@
 
 #include "TChart.h"
 
+#include "DecimalSeparator.h"
 #include "DesignToQt.h"
 #include "TPointSeries.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
@@ -25,12 +28,13 @@ constexpr double kMinZoomFraction = 1e-6;
 
 bool narrowerThanZoomAllows(AxisRange range, const AxisDesign& axis)
 {
-    return range.maximum - range.minimum < (axis.maximum - axis.minimum) * kMinZoomFraction;
+    return range.span() < axis.range.span() * kMinZoomFraction;
 }
 
-QSizeF textSize(const QFontMetricsF& metrics, const QString& text)
+TextMeasure measureOf(const FontDesign& font)
 {
-    return QSizeF(metrics.horizontalAdvance(text), metrics.height());
+    const QFontMetricsF metrics(toQFont(font));
+    return {metrics.height(), [metrics](const QString& text) { return metrics.horizontalAdvance(text); }};
 }
 
 QPen cosmeticPen(TColor color, Qt::PenStyle style = Qt::SolidLine)
@@ -40,16 +44,23 @@ QPen cosmeticPen(TColor color, Qt::PenStyle style = Qt::SolidLine)
     return pen;
 }
 
+// Windows that take neither the mouse nor the keyboard.
+bool isPassiveWindow(const QWidget* window)
+{
+    return window->windowType() == Qt::ToolTip || window->windowType() == Qt::SplashScreen;
+}
+
 } // namespace
 
 TChart::TChart(QWidget* parent)
     : QWidget(parent),
       series_(new TPointSeries(this)),
-      bottomRange_{design_.bottomAxis.minimum, design_.bottomAxis.maximum},
-      leftRange_{design_.leftAxis.minimum, design_.leftAxis.maximum},
+      bottomRange_(design_.bottomAxis.range),
+      leftRange_(design_.leftAxis.range),
       rubberBand_(new QRubberBand(QRubberBand::Rectangle, this))
 {
     series_->setObjectName(toQString(design_.series.name));
+    // The layout does not depend on the points: a change only repaints.
     connect(series_, &TPointSeries::changed, this, qOverload<>(&QWidget::update));
 }
 
@@ -91,22 +102,16 @@ void TChart::zoomTo(AxisRange bottom, AxisRange left)
     bottomRange_ = bottom;
     leftRange_ = left;
     relayout();
-    update();
 }
 
 void TChart::undoZoom()
 {
-    zoomTo({design_.bottomAxis.minimum, design_.bottomAxis.maximum},
-           {design_.leftAxis.minimum, design_.leftAxis.maximum});
+    zoomTo(design_.bottomAxis.range, design_.leftAxis.range);
 }
 
-const ChartGeometry& TChart::chartGeometry() const
+ChartGeometry TChart::chartGeometry() const
 {
-    // A hidden widget is resized without a resize event, so the size is
-    // checked here too.
-    if (!geometry_ || geometry_->size() != size())
-        relayout();
-    return *geometry_;
+    return layoutIsCurrent() ? *layout_ : layOut();
 }
 
 void TChart::paintEvent(QPaintEvent*)
@@ -121,16 +126,31 @@ void TChart::resizeEvent(QResizeEvent* event)
     relayout();
 }
 
+void TChart::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The labels are measured in fonts and written with the separator of the
+    // user's regional settings.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        relayout();
+}
+
+void TChart::hideEvent(QHideEvent* event)
+{
+    endDrag();
+    QWidget::hideEvent(event);
+}
+
 void TChart::mousePressEvent(QMouseEvent* event)
 {
+    // A press of another button during a drag ends it: that button's action
+    // (the context menu, say) takes over the mouse.
+    endDrag();
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
     }
-    dragOrigin_ = event->position().toPoint();
-    dragging_ = true;
-    rubberBand_->setGeometry(QRect(dragOrigin_, QSize()));
-    rubberBand_->show();
+    beginDrag(event->position().toPoint());
 }
 
 void TChart::mouseMoveEvent(QMouseEvent* event)
@@ -148,8 +168,7 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    dragging_ = false;
-    rubberBand_->hide();
+    endDrag();
     const QPoint end = event->position().toPoint();
     if (end.x() < dragOrigin_.x() || end.y() < dragOrigin_.y()) {
         undoZoom();
@@ -157,11 +176,12 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
     }
     if (end.x() - dragOrigin_.x() < kMinZoomDrag || end.y() - dragOrigin_.y() < kMinZoomDrag)
         return;
-    const QRectF area = QRectF(dragOrigin_, end).intersected(chartGeometry().plotArea());
+    const ChartGeometry g = chartGeometry();
+    const QRectF area = QRectF(dragOrigin_, end).intersected(g.plotArea());
     if (area.width() < kMinZoomDrag || area.height() < kMinZoomDrag)
         return;
-    const QPointF topLeft = chartGeometry().mapFromWidget(area.topLeft());
-    const QPointF bottomRight = chartGeometry().mapFromWidget(area.bottomRight());
+    const QPointF topLeft = g.mapFromWidget(area.topLeft());
+    const QPointF bottomRight = g.mapFromWidget(area.bottomRight());
     const AxisRange bottom{topLeft.x(), bottomRight.x()};
     const AxisRange left{bottomRight.y(), topLeft.y()};
     if (narrowerThanZoomAllows(bottom, design_.bottomAxis) || narrowerThanZoomAllows(left, design_.leftAxis))
@@ -169,57 +189,128 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
     zoomTo(bottom, left);
 }
 
-void TChart::relayout() const
+bool TChart::eventFilter(QObject* watched, QEvent* event)
 {
-    const QFontMetricsF title(toQFont(design_.titleFont));
-    const QFontMetricsF labels(toQFont(design_.labelFont));
+    // Installed on the application only while a drag lasts. The chart takes
+    // no focus, so Escape arrives elsewhere; it ends the drag and goes no
+    // further. A window that opens (a menu, a message box) or takes the
+    // activation, or a modal one that blocks ours, takes the mouse, and the
+    // chart would never see the release.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            endDrag();
+            return true;
+        }
+        break;
+    case QEvent::Show:
+        if (watched->isWidgetType()) {
+            const auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() && widget != window() && !isPassiveWindow(widget))
+                endDrag();
+        }
+        break;
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowBlocked:
+        if (watched == window())
+            endDrag();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TChart::beginDrag(QPoint origin)
+{
+    dragOrigin_ = origin;
+    dragging_ = true;
+    rubberBand_->setGeometry(QRect(dragOrigin_, QSize()));
+    rubberBand_->show();
+    qApp->installEventFilter(this);
+}
+
+void TChart::endDrag()
+{
+    if (!dragging_)
+        return;
+    dragging_ = false;
+    rubberBand_->hide();
+    qApp->removeEventFilter(this);
+}
+
+ChartGeometry TChart::layOut() const
+{
     const ChartTextMetrics metrics{
-        .titleHeight = design_.title.empty() ? 0 : title.height(),
-        .labelHeight = labels.height(),
-        .labelWidth = [labels](const QString& text) { return labels.horizontalAdvance(text); },
+        .title = measureOf(design_.titleFont),
+        .labels = measureOf(design_.labelFont),
+        .axisTitles = measureOf(design_.axisTitleFont),
     };
-    // The default locale is the user's regional settings, as for the
-    // window's key filter.
-    geometry_.emplace(design_, size(), bottomRange_, leftRange_, metrics, QLocale());
+    return ChartGeometry(design_, size(), bottomRange_, leftRange_, metrics, userDecimalSeparator());
+}
+
+bool TChart::layoutIsCurrent() const
+{
+    return layout_ && layout_->size() == size();
+}
+
+void TChart::relayout()
+{
+    layout_ = layOut();
+    update();
 }
 
 void TChart::paint(QPainter& painter) const
 {
-    drawBackground(painter);
-    drawAxes(painter);
-    drawPoints(painter);
-    drawMarks(painter);
+    // Laid out once for the whole picture. A chart resized while hidden got
+    // no resize event, so its layout may be missing or at an old size; it is
+    // then made for this picture alone, and painting still changes nothing.
+    if (layoutIsCurrent())
+        draw(painter, *layout_);
+    else
+        draw(painter, layOut());
 }
 
-void TChart::drawBackground(QPainter& painter) const
+void TChart::draw(QPainter& painter, const ChartGeometry& g) const
+{
+    drawBackground(painter, g);
+    drawTitle(painter, g);
+    drawAxes(painter, g);
+    drawPoints(painter, g);
+    drawMarks(painter, g);
+}
+
+void TChart::drawBackground(QPainter& painter, const ChartGeometry& g) const
 {
     painter.fillRect(rect(), toQColor(design_.color));
     painter.setPen(cosmeticPen(design_.wallFrame));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(chartGeometry().plotArea());
-
-    const QString title = toQString(design_.title);
-    painter.setFont(toQFont(design_.titleFont));
-    painter.setPen(toQColor(design_.titleFont.color));
-    const QFontMetricsF metrics(painter.font());
-    painter.drawText(chartGeometry().titleRect(metrics.horizontalAdvance(title)), Qt::AlignCenter, title);
+    painter.drawRect(g.plotArea());
 }
 
-void TChart::drawAxes(QPainter& painter) const
+void TChart::drawTitle(QPainter& painter, const ChartGeometry& g) const
+{
+    if (g.titleBox().isEmpty())
+        return;
+    painter.setFont(toQFont(design_.titleFont));
+    painter.setPen(toQColor(design_.titleFont.color));
+    painter.drawText(g.titleBox(), Qt::AlignCenter, toQString(design_.title));
+}
+
+void TChart::drawAxes(QPainter& painter, const ChartGeometry& g) const
 {
     painter.setPen(cosmeticPen(design_.gridColor, Qt::DotLine));
     for (AxisId axis : kAxes) {
-        for (double value : chartGeometry().ticks(axis).majors)
-            painter.drawLine(chartGeometry().gridLine(axis, value));
+        for (double value : g.ticks(axis).majors)
+            painter.drawLine(g.gridLine(axis, value));
     }
     for (AxisId axis : kAxes)
-        drawAxis(painter, axis);
+        drawAxis(painter, g, axis);
 }
 
-void TChart::drawAxis(QPainter& painter, AxisId axis) const
+void TChart::drawAxis(QPainter& painter, const ChartGeometry& g, AxisId axis) const
 {
     const AxisDesign& design = design_.axis(axis);
-    const ChartGeometry& g = chartGeometry();
     const AxisTicks& ticks = g.ticks(axis);
     const auto tick = [&](double value, int inner, int outer) {
         painter.drawLine(g.axisPoint(axis, value, -inner).toPoint(), g.axisPoint(axis, value, outer).toPoint());
@@ -234,34 +325,32 @@ void TChart::drawAxis(QPainter& painter, AxisId axis) const
 
     painter.setFont(toQFont(design_.labelFont));
     painter.setPen(toQColor(design_.labelFont.color));
-    const QFontMetricsF labelMetrics(painter.font());
     const int labelAlignment = axis == AxisId::Bottom ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter;
-    for (std::size_t i = 0; i < ticks.majors.size(); ++i) {
-        const QString& label = ticks.labels[i];
-        const QRectF box = g.labelRect(axis, ticks.majors[i], textSize(labelMetrics, label));
-        if (!g.crossedByOtherAxis(axis, box))
-            painter.drawText(box, labelAlignment, label);
-    }
+    for (const AxisLabel& label : g.labels(axis))
+        painter.drawText(label.box, labelAlignment, label.text);
 
+    const QRectF box = g.axisTitleBox(axis);
+    if (box.isEmpty())
+        return;
     const QString title = toQString(design.title);
     painter.setFont(toQFont(design_.axisTitleFont));
     painter.setPen(toQColor(design_.axisTitleFont.color));
-    const QSizeF titleSize = textSize(QFontMetricsF(painter.font()), title);
-    const QRectF box = g.axisTitleRect(axis, titleSize);
     if (axis == AxisId::Bottom) {
         painter.drawText(box, Qt::AlignCenter, title);
         return;
     }
+    // The left axis' box is the turned title's; the text is drawn upright in
+    // a box of its own size, then turned about the centre.
+    const QSizeF upright = box.size().transposed();
     painter.save();
     painter.translate(box.center());
     painter.rotate(-90);
-    painter.drawText(QRectF(QPointF(-titleSize.width() / 2, -titleSize.height() / 2), titleSize), Qt::AlignCenter, title);
+    painter.drawText(QRectF(QPointF(-upright.width() / 2, -upright.height() / 2), upright), Qt::AlignCenter, title);
     painter.restore();
 }
 
-void TChart::drawPoints(QPainter& painter) const
+void TChart::drawPoints(QPainter& painter, const ChartGeometry& g) const
 {
-    const ChartGeometry& g = chartGeometry();
     const int r = design_.series.pointerHalfSize;
     painter.save();
     painter.setClipRect(g.plotArea().adjusted(0, 0, 1, 1));
@@ -279,18 +368,17 @@ void TChart::drawPoints(QPainter& painter) const
     painter.restore();
 }
 
-void TChart::drawMarks(QPainter& painter) const
+void TChart::drawMarks(QPainter& painter, const ChartGeometry& g) const
 {
-    const ChartGeometry& g = chartGeometry();
     const SeriesDesign& s = design_.series;
     painter.setFont(toQFont(s.markFont));
-    const QFontMetricsF metrics(painter.font());
+    const TextMeasure measure = measureOf(s.markFont);
     for (const RootPoint& point : series_->points()) {
         if (!g.contains(point.x, point.y))
             continue;
         const QString label = toQString(point.label);
         const QPoint c = g.mapToWidget(point.x, point.y).toPoint();
-        const QRectF box = g.markBox(c, textSize(metrics, label));
+        const QRectF box = g.markBox(c, measure.size(label));
         // The arrow starts just above the star so that the marker keeps its shape.
         painter.setPen(cosmeticPen(s.markArrow));
         painter.drawLine(QPointF(c.x(), c.y() - s.pointerHalfSize - 1), QPointF(c.x(), box.bottom()));

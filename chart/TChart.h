@@ -21,8 +21,13 @@ class TPointSeries;
 /// origin and one point series drawn as labelled stars.
 ///
 /// Dragging a rectangle down and right with the left button zooms into it;
-/// dragging up and left brings back the design's ranges. The right button is
-/// left to whoever owns the chart (the window's context menu).
+/// dragging up and left brings back the design's ranges. Whatever takes the
+/// mouse or the keyboard away during a drag (another button, Escape, a menu,
+/// another window) ends it without a zoom. The right button is left to
+/// whoever owns the chart (the window's context menu).
+///
+/// The layout is made again wherever its inputs change: the size, the ranges,
+/// the fonts and the locale. Painting only reads it.
 class TChart : public QWidget {
     Q_OBJECT
 public:
@@ -47,30 +52,44 @@ public:
     /// Shows the given ranges until undoZoom().
     void zoomTo(AxisRange bottom, AxisRange left);
     void undoZoom();
-    /// Where everything lies at the current size and ranges.
-    const ChartGeometry& chartGeometry() const;
+    /// Where everything lies at the current size and ranges: the layout made
+    /// when they last changed, or, for a chart resized while hidden (which
+    /// gets no resize event), one made afresh. A copy: keep it by value.
+    ChartGeometry chartGeometry() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void relayout() const;
+    ChartGeometry layOut() const;
+    bool layoutIsCurrent() const;
+    void relayout();
     void paint(QPainter& painter) const;
-    void drawBackground(QPainter& painter) const;
-    void drawAxes(QPainter& painter) const;
-    void drawAxis(QPainter& painter, AxisId axis) const;
-    void drawPoints(QPainter& painter) const;
-    void drawMarks(QPainter& painter) const;
+    void draw(QPainter& painter, const ChartGeometry& g) const;
+    void drawBackground(QPainter& painter, const ChartGeometry& g) const;
+    void drawTitle(QPainter& painter, const ChartGeometry& g) const;
+    void drawAxes(QPainter& painter, const ChartGeometry& g) const;
+    void drawAxis(QPainter& painter, const ChartGeometry& g, AxisId axis) const;
+    void drawPoints(QPainter& painter, const ChartGeometry& g) const;
+    void drawMarks(QPainter& painter, const ChartGeometry& g) const;
+
+    void beginDrag(QPoint origin);
+    void endDrag();
 
     ChartDesign design_ = kRootChartDesign;
     TPointSeries* series_;
     AxisRange bottomRange_;
     AxisRange leftRange_;
-    mutable std::optional<ChartGeometry> geometry_;
+    // Made at the first resize or zoom; none before, so that a chart never
+    // measures text at a size it is not shown at.
+    std::optional<ChartGeometry> layout_;
     SystemImageClipboard systemClipboard_;
     ImageClipboard* clipboard_ = &systemClipboard_;
     QRubberBand* rubberBand_ = nullptr;

@@ -11,7 +11,6 @@
 #include "TPointSeries.h"
 
 #include <QHeaderView>
-#include <QLocale>
 
 TMainForm* MainForm = nullptr;
 
@@ -33,13 +32,6 @@ void applyFontPixelSizes(QWidget* form)
 }
 
 } // namespace
-
-char userDecimalSeparator()
-{
-    // Separators outside ASCII (Arabic, say) cannot be typed through the
-    // table's filter anyway; those users get the point.
-    return QLocale().decimalPoint() == QLatin1String(",") ? ',' : '.';
-}
 
 TMainForm::TMainForm(QWidget* parent)
     : QWidget(parent)

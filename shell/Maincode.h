@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "DecimalSeparator.h"
 #include "ui_Maincode.h"
 
 #include <QWidget>
@@ -35,6 +36,3 @@ public slots:
 
 /// The main window, created once by the entry.
 extern TMainForm* MainForm;
-
-/// The decimal separator of the user's regional settings, '.' or ','.
-char userDecimalSeparator();

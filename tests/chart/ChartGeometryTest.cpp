@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "ChartGeometry.h"
+#include "RootChartDesign.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +12,15 @@
 namespace {
 
 // Fixed text sizes, so the geometry is checked apart from any installed font.
+double sevenPerCharacter(const QString& text)
+{
+    return 7.0 * text.size();
+}
+
 const ChartTextMetrics kMetrics{
-    .titleHeight = 20,
-    .labelHeight = 15,
-    .labelWidth = [](const QString& text) { return 7.0 * text.size(); },
+    .title = {20, sevenPerCharacter},
+    .labels = {15, sevenPerCharacter},
+    .axisTitles = {15, sevenPerCharacter},
 };
 
 ChartDesign designWithPercents(int bottomPercent, int leftPercent)
@@ -27,8 +33,7 @@ ChartDesign designWithPercents(int bottomPercent, int leftPercent)
 
 ChartGeometry rootGeometry(const ChartDesign& design, QSize size)
 {
-    return ChartGeometry(design, size, {design.bottomAxis.minimum, design.bottomAxis.maximum},
-                         {design.leftAxis.minimum, design.leftAxis.maximum}, kMetrics, QLocale::c());
+    return ChartGeometry(design, size, design.bottomAxis.range, design.leftAxis.range, kMetrics, '.');
 }
 
 struct SizeCase {
@@ -79,9 +84,9 @@ TEST_P(RootChartGeometry, TitleLiesAbovePlottingAreaAndAxisTitlesBesideTheirAxes
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RootChartGeometry,
-    testing::Values(SizeCase{"designSize", {609, 425}}, SizeCase{"large", {1200, 900}},
-                    SizeCase{"small", {320, 240}}, SizeCase{"wide", {1000, 300}},
-                    SizeCase{"oddSizes", {611, 427}}),
+    testing::Values(SizeCase{"DesignSize", {609, 425}}, SizeCase{"Large", {1200, 900}},
+                    SizeCase{"Small", {320, 240}}, SizeCase{"Wide", {1000, 300}},
+                    SizeCase{"OddSizes", {611, 427}}),
     [](const auto& info) { return info.param.name; });
 
 struct PercentCase {
@@ -107,11 +112,11 @@ TEST_P(AxisPositionPercent, MovesTheAxisIntoThePlottingArea)
 }
 
 INSTANTIATE_TEST_SUITE_P(Percents, AxisPositionPercent,
-    testing::Values(PercentCase{"usualEdges", 0, 0, {609, 425}},
-                    PercentCase{"oppositeEdges", 100, 100, {609, 425}},
-                    PercentCase{"rootChartLarge", 50, 80, {1200, 900}},
-                    PercentCase{"rootChartOdd", 50, 80, {333, 251}},
-                    PercentCase{"quarter", 25, 33, {700, 500}}),
+    testing::Values(PercentCase{"UsualEdges", 0, 0, {609, 425}},
+                    PercentCase{"OppositeEdges", 100, 100, {609, 425}},
+                    PercentCase{"RootChartLarge", 50, 80, {1200, 900}},
+                    PercentCase{"RootChartOdd", 50, 80, {333, 251}},
+                    PercentCase{"Quarter", 25, 33, {700, 500}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ChartGeometry, LabelsAndTicksMoveWithTheirAxis)
@@ -158,11 +163,99 @@ TEST(ChartGeometry, MarkBoxStandsTheArrowLengthAboveItsPoint)
 
 TEST(ChartGeometry, ZoomedRangesMapToTheSamePlottingArea)
 {
-    const ChartGeometry g(kRootChartDesign, {609, 425}, {-2, 0}, {-1, 1}, kMetrics, QLocale::c());
+    const ChartGeometry g(kRootChartDesign, {609, 425}, {-2, 0}, {-1, 1}, kMetrics, '.');
     EXPECT_EQ(g.mapToWidget(-2, -1), g.plotArea().bottomLeft());
     EXPECT_EQ(g.mapToWidget(0, 1), g.plotArea().topRight());
     EXPECT_FALSE(g.contains(-3, 0));
     EXPECT_EQ(g.ticks(AxisId::Bottom).majors.front(), -2);
+}
+
+std::vector<QRectF> titleBoxes(const ChartGeometry& g)
+{
+    return {g.titleBox(), g.axisTitleBox(AxisId::Bottom), g.axisTitleBox(AxisId::Left)};
+}
+
+// Every label box a geometry would have if only the labels at the crossing
+// were left out.
+std::vector<QRectF> labelsLeftOutOnlyAtTheCrossing(const ChartGeometry& g)
+{
+    std::vector<QRectF> boxes;
+    for (AxisId axis : {AxisId::Bottom, AxisId::Left}) {
+        const AxisTicks& ticks = g.ticks(axis);
+        for (std::size_t i = 0; i < ticks.majors.size(); ++i) {
+            const QRectF box = g.labelRect(axis, ticks.majors[i], kMetrics.labels.size(ticks.labels[i]));
+            if (!g.crossedByOtherAxis(axis, box))
+                boxes.push_back(box);
+        }
+    }
+    return boxes;
+}
+
+bool anyOverlap(const std::vector<QRectF>& labels, const std::vector<QRectF>& titles)
+{
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        for (std::size_t j = i + 1; j < labels.size(); ++j)
+            if (labels[i].intersects(labels[j]))
+                return true;
+        for (const QRectF& title : titles)
+            if (labels[i].intersects(title))
+                return true;
+    }
+    return false;
+}
+
+struct ZoomCase {
+    const char* name;
+    QSize size;
+    AxisRange bottom;
+    AxisRange left;
+};
+
+class ZoomedLabels : public testing::TestWithParam<ZoomCase> {};
+
+TEST_P(ZoomedLabels, NeverOverlapEachOtherOrATitle)
+{
+    const ZoomCase& c = GetParam();
+    const ChartGeometry g(kRootChartDesign, c.size, c.bottom, c.left, kMetrics, ',');
+    ASSERT_TRUE(anyOverlap(labelsLeftOutOnlyAtTheCrossing(g), titleBoxes(g)))
+        << "a view where leaving out the labels at the crossing is not enough";
+
+    std::vector<QRectF> drawn;
+    for (AxisId axis : {AxisId::Bottom, AxisId::Left}) {
+        EXPECT_GE(g.labels(axis).size(), 2u) << "only the colliding labels are left out";
+        for (const AxisLabel& label : g.labels(axis)) {
+            EXPECT_EQ(label.box, g.labelRect(axis, label.value, kMetrics.labels.size(label.text)));
+            drawn.push_back(label.box);
+        }
+    }
+    for (const QRectF& title : titleBoxes(g))
+        EXPECT_FALSE(title.isEmpty());
+    for (std::size_t i = 0; i < drawn.size(); ++i) {
+        for (std::size_t j = i + 1; j < drawn.size(); ++j)
+            EXPECT_FALSE(drawn[i].intersects(drawn[j])) << "labels " << i << " and " << j;
+        for (const QRectF& title : titleBoxes(g))
+            EXPECT_FALSE(drawn[i].intersects(title)) << "label " << i << " and a title";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, ZoomedLabels,
+    testing::Values(ZoomCase{"LabelsAtTheCrossing", {609, 425}, {-2.05, -1.05}, {0.25, 1.25}},
+                    ZoomCase{"LongLabelsIntoTheBottomTitle", {320, 240}, {-2, 0.5}, {-0.543375, -0.542975}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_P(RootChartGeometry, DesignRangesShowEveryLabelButTheZerosAtTheCrossing)
+{
+    const ChartGeometry g = rootGeometry(kRootChartDesign, GetParam().size);
+    for (AxisId axis : {AxisId::Bottom, AxisId::Left}) {
+        std::vector<QString> expected;
+        for (const QString& label : g.ticks(axis).labels)
+            if (label != "0")
+                expected.push_back(label);
+        std::vector<QString> drawn;
+        for (const AxisLabel& label : g.labels(axis))
+            drawn.push_back(label.text);
+        EXPECT_EQ(drawn, expected);
+    }
 }
 
 } // namespace

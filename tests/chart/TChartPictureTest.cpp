@@ -62,7 +62,25 @@ TEST_F(TChartPicture, NeighbouringLabelsAndTitlesDoNotOverlapAtTheDesignSize)
         for (std::size_t i = 1; i < ticks.majors.size(); ++i)
             EXPECT_FALSE(box(i - 1).intersects(box(i))) << ticks.labels[i - 1].toStdString() << " and "
                                                          << ticks.labels[i].toStdString();
+        for (const AxisLabel& label : g.labels(axis)) {
+            for (const QRectF& title : {g.titleBox(), g.axisTitleBox(AxisId::Bottom), g.axisTitleBox(AxisId::Left)})
+                EXPECT_FALSE(label.box.intersects(title)) << label.text.toStdString();
+        }
     }
+}
+
+TEST_F(TChartPicture, AChartResizedWhileHiddenIsDrawnAtItsNewSize)
+{
+    chart.undoZoom(); // laid out at the design size
+    const QSize larger(800, 500);
+    chart.resize(larger); // hidden: no resize event
+    EXPECT_EQ(chart.chartGeometry().size(), larger);
+    const QImage image = chart.toImage();
+    ASSERT_EQ(image.size(), larger);
+    const QPoint origin = pixelOf(0, 0);
+    const QRect plot = chart.chartGeometry().plotArea().toRect();
+    EXPECT_GE(countPixels(image, QRect(plot.left(), origin.y(), plot.width(), 1), isDark), plot.width() * 95 / 100);
+    EXPECT_GE(countPixels(image, QRect(origin.x(), plot.top(), 1, plot.height()), isDark), plot.height() * 95 / 100);
 }
 
 TEST_F(TChartPicture, EachRootIsAGreenStarUnderALightYellowMark)
