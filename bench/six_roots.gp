@@ -3,8 +3,11 @@
 # SPDX-License-Identifier: MIT
 
 # The same picture the program draws for six roots, for comparison: fixed
-# ranges, six points, in gnuplot's Qt window as large as the program's.
-set terminal qt size 793,452 title "Roots"
+# ranges, six points, in a gnuplot window as large as the program's. The
+# terminal is Qt's unless the command line names another:
+#   gnuplot -e "terminal='x11'" six_roots.gp
+if (!exists("terminal")) terminal = "qt"
+eval sprintf('set terminal %s size 793,452 title "Roots"', terminal)
 set xrange [-4:1]
 set yrange [-2:2]
 set xzeroaxis

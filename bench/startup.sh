@@ -7,22 +7,24 @@
 # Start-up to the first painted window, and peak resident memory, of the
 # program, of the least Qt Widgets window (bare_window), of that window with
 # one label (bare_text_window: the floor for any window showing text) and of
-# gnuplot plotting the same six roots, each started ROUNDS times in turn under
-# one Xvfb. Prints the medians and the ratios to the bare window.
+# gnuplot plotting the same six roots in its Qt and its X11 terminal, each
+# started ROUNDS times in turn under one Xvfb. Prints the medians and the
+# ratios to the bare window.
 #   bench/startup.sh BUILDDIR [ROUNDS]
 set -euo pipefail
 
 build=$(readlink -f "${1:?usage: bench/startup.sh BUILDDIR [ROUNDS]}")
-rounds=${2:-15}
+rounds=${2:-21}
 here=$(dirname "$(readlink -f "$0")")
 watch=$build/bench/window_watch
 
-names=(roots bare_window bare_text_window gnuplot)
+names=(roots bare_window bare_text_window gnuplot_qt gnuplot_x11)
 declare -A command_line=(
     [roots]="$build/shell/roots"
     [bare_window]="$build/bench/bare_window"
     [bare_text_window]="$build/bench/bare_text_window"
-    [gnuplot]="gnuplot $here/six_roots.gp"
+    [gnuplot_qt]="gnuplot -e terminal='qt' $here/six_roots.gp"
+    [gnuplot_x11]="gnuplot -e terminal='x11' $here/six_roots.gp"
 )
 for name in "${names[@]}"; do
     read -r exe _ <<<"${command_line[$name]}"
@@ -85,7 +87,7 @@ for name in "${names[@]}"; do
         -v bp="${paint[bare_window]}" -v br="${rss[bare_window]}" \
         'BEGIN { printf "%-16s %9.1f %11.1f %14.1f %12.2f %10.2f\n", n, m, p, r / 1024, p / bp, r / br }'
 done
-for other in bare_text_window gnuplot; do
+for other in bare_text_window gnuplot_qt gnuplot_x11; do
     awk -v o="$other" -v p="${paint[roots]}" -v r="${rss[roots]}" -v op="${paint[$other]}" -v orss="${rss[$other]}" \
         'BEGIN { printf "roots / %s: time %.2f, peak RSS %.2f\n", o, p / op, r / orss }'
 done

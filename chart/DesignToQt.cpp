@@ -4,6 +4,8 @@
 
 #include "DesignToQt.h"
 
+#include "DesignFonts.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -18,9 +20,7 @@ QColor toQColor(TColor color)
 
 QFont toQFont(const FontDesign& font)
 {
-    QFont result(toQString(font.family));
-    result.setPixelSize(font.pixelSize);
-    return result;
+    return designFont(toQString(font.family), font.pixelSize);
 }
 
 QString toQString(std::string_view utf8)

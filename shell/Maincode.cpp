@@ -4,31 +4,33 @@
 
 #include "Maincode.h"
 
+#include "DesignFonts.h"
 #include "ErrorDisplay.h"
 #include "InputFilter.h"
 #include "ShowRoots.h"
 #include "TChart.h"
 #include "TPointSeries.h"
 
+#include <QDynamicPropertyChangeEvent>
 #include <QHeaderView>
 
 TMainForm* MainForm = nullptr;
 
 namespace {
 
-// The design gives font heights in pixels, which the .ui format cannot hold.
-void applyFontPixelSizes(QWidget* form)
+constexpr char kFontPixelSize[] = "fontPixelSize";
+
+// The design gives font heights in pixels, which the .ui format cannot hold,
+// and families that may not be installed here.
+void applyDesignFont(QWidget* widget)
 {
-    QList<QWidget*> widgets = form->findChildren<QWidget*>();
-    widgets.prepend(form);
-    for (QWidget* w : widgets) {
-        const QVariant pixels = w->property("fontPixelSize");
-        if (!pixels.isValid())
-            continue;
-        QFont font = w->font();
-        font.setPixelSize(pixels.toInt());
-        w->setFont(font);
-    }
+    const QVariant pixels = widget->property(kFontPixelSize);
+    if (!pixels.isValid())
+        return;
+    QFont font = widget->font();
+    font.setPixelSize(pixels.toInt());
+    useInstalledFamilies(font);
+    widget->setFont(font);
 }
 
 } // namespace
@@ -38,7 +40,8 @@ TMainForm::TMainForm(QWidget* parent)
 {
     setupUi(this);
     Series1 = Chart->series();
-    applyFontPixelSizes(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        applyDesignFont(child);
     move(property("designPosition").toPoint());
 
     // The .ui format has no per-row heights (row 2 is a pixel lower), so the
@@ -51,6 +54,17 @@ TMainForm::TMainForm(QWidget* parent)
     StringGrid1->setCell(RootTable::kRealColumn, 0, QString::fromUtf8(RootTable::kRealHeader));
     StringGrid1->setCell(RootTable::kImaginaryColumn, 0,
                          QString::fromUtf8(RootTable::kImaginaryHeader));
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // The form's font is set while its design is read, before the controls
+    // are made, so that they measure themselves in it from the start rather
+    // than first in the default font.
+    if (event->type() == QEvent::DynamicPropertyChange
+        && static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kFontPixelSize)
+        applyDesignFont(this);
+    return QWidget::event(event);
 }
 
 TMainForm::~TMainForm()

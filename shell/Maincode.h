@@ -32,6 +32,9 @@ public slots:
     void ChartContextPopup(const QPoint& MousePos);
     /// Copies the chart's picture to the clipboard.
     void N1Click();
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 /// The main window, created once by the entry.

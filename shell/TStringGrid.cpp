@@ -37,6 +37,11 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
     // neither resized nor selected by the mouse.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionsClickable(false);
+    // The header row's height is fixed, yet the view asks the header for its
+    // size, and a header measures its texts in a bold face the grid never
+    // shows. So the row stays hidden until every column has its heading,
+    // and each heading comes with its size.
+    horizontalHeader()->hide();
 }
 
 QString TStringGrid::cell(int column, int row) const
@@ -49,8 +54,15 @@ QString TStringGrid::cell(int column, int row) const
 
 void TStringGrid::setCell(int column, int row, const QString& text)
 {
-    if (row < RootTable::kFixedRows)
-        setHorizontalHeaderItem(column, new QTableWidgetItem(text));
+    if (row < RootTable::kFixedRows) {
+        auto* heading = new QTableWidgetItem(text);
+        heading->setSizeHint(QSize(horizontalHeader()->sectionSize(column), horizontalHeader()->height()));
+        setHorizontalHeaderItem(column, heading);
+        bool headed = true;
+        for (int c = 0; c < columnCount(); ++c)
+            headed = headed && horizontalHeaderItem(c);
+        horizontalHeader()->setVisible(headed);
+    }
     else if (QTableWidgetItem* it = item(row - RootTable::kFixedRows, column))
         it->setText(text);
     else
