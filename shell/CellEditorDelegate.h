@@ -6,20 +6,9 @@
 
 #include <QStyledItemDelegate>
 
-class TStringGrid;
-
-/// Stands first in line for the key presses and input-method text of the
-/// grid's cell editors (the view makes the delegate their event filter), so
-/// the grid's key filter sees every typed character before the editor does,
-/// Enter included. Tab leaves the grid instead of moving to the next cell.
+/// Shows the grid's cells and makes their editors.
 class CellEditorDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    explicit CellEditorDelegate(TStringGrid* grid);
-
-protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
-
-private:
-    TStringGrid* grid_;
+    explicit CellEditorDelegate(QObject* parent = nullptr);
 };

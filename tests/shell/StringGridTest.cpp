@@ -132,14 +132,33 @@ TEST(StringGrid, InputMethodTextPassesTheFilter)
     EXPECT_EQ(grid->cell(0, 1), "1,5-2");
 }
 
-TEST(StringGrid, TabLeavesTheTableForTheButton)
+struct LeavingKey {
+    const char* name;
+    int key;
+    int modifiers;
+};
+
+void PrintTo(const LeavingKey& c, std::ostream* os) { *os << c.name; }
+
+class LeavingKeys : public testing::TestWithParam<LeavingKey> {};
+
+// The button is the only other control, so it comes both after the table
+// and, wrapping round, before it.
+TEST_P(LeavingKeys, LeaveTheTableForTheButtonKeepingTheText)
 {
+    const LeavingKey& k = GetParam();
     auto form = openMainForm(',');
     typeText(form.get(), "4");
-    typeKey(form.get(), Qt::Key_Tab, "\t");
+    typeKey(form.get(), k.key, "\t", k.modifiers);
+    EXPECT_FALSE(form->StringGrid1->isEditing());
     EXPECT_EQ(form->StringGrid1->cell(0, 1), "4") << "leaving the table keeps the typed text";
     EXPECT_EQ(form->StringGrid1->currentColumn(), 0) << "Tab does not move between cells";
     EXPECT_TRUE(form->Button1->hasFocus());
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, LeavingKeys, testing::Values(
+    LeavingKey{"Tab", Qt::Key_Tab, 0},
+    LeavingKey{"ShiftTab", Qt::Key_Backtab, Qt::ShiftModifier}
+), [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

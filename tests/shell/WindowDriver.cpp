@@ -102,7 +102,7 @@ void typeText(QWidget* window, const QString& text)
 void clickCell(TMainForm& form, int column, int row)
 {
     TStringGrid* grid = form.StringGrid1;
-    const QRect cell = grid->visualRect(grid->model()->index(row - 1, column));
+    const QRect cell = grid->visualRect(grid->cellIndex(column, row));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
