@@ -4,6 +4,54 @@
 
 #include "CellEditorDelegate.h"
 
+#include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr QChar kEllipsis{0x2026};
+
+// Qt's line edit, the cell editor, shows control characters as spaces; a cell
+// does so for a tab too, whose tab stop lies past a cell's width and would
+// leave only the ellipsis in view.
+bool shownAsSpace(QChar c)
+{
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator
+        || c == QChar::ParagraphSeparator;
+}
+
+} // namespace
+
 CellEditorDelegate::CellEditorDelegate(QObject* parent) : QStyledItemDelegate(parent)
 {
+}
+
+QWidget* CellEditorDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                          const QModelIndex& index) const
+{
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    // A line edit keeps 32,767 characters unless told otherwise, and cuts
+    // both a longer cell text it is opened on and a longer paste without a
+    // word.
+    if (auto* line = qobject_cast<QLineEdit*>(editor))
+        line->setMaxLength(std::numeric_limits<int>::max());
+    return editor;
+}
+
+QString CellEditorDelegate::displayText(const QVariant& value, const QLocale& locale) const
+{
+    // Qt lays out the whole text before eliding it to the cell's width: a
+    // mebibyte would take a second on every repaint.
+    QString shown = value.toString();
+    if (shown.size() > kShownCharacters) {
+        qsizetype end = kShownCharacters;
+        if (shown.at(end - 1).isHighSurrogate())
+            --end;
+        shown = shown.left(end) + kEllipsis;
+    }
+    shown = QStyledItemDelegate::displayText(shown, locale);
+    std::replace_if(shown.begin(), shown.end(), shownAsSpace, QChar(u' '));
+    return shown;
 }

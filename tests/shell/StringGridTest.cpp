@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -160,5 +161,24 @@ INSTANTIATE_TEST_SUITE_P(Table, LeavingKeys, testing::Values(
     LeavingKey{"Tab", Qt::Key_Tab, 0},
     LeavingKey{"ShiftTab", Qt::Key_Backtab, Qt::ShiftModifier}
 ), [](const auto& info) { return std::string(info.param.name); });
+
+QLineEdit* openCellEditor(TStringGrid& grid)
+{
+    grid.edit(grid.currentIndex());
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+TEST(StringGrid, TheEditorOpensOnALongTextWhole)
+{
+    auto form = openMainForm(',');
+    TStringGrid* grid = form->StringGrid1;
+    const QString text = "-" + QString(40'000, '0') + "1";
+    grid->setCell(0, 1, text);
+    ASSERT_TRUE(openCellEditor(*grid));
+    typeKey(form.get(), Qt::Key_End, QString());
+    typeText(form.get(), "5");
+    grid->commitEditor();
+    EXPECT_TRUE(grid->cell(0, 1) == text + "5") << grid->cell(0, 1).size() << " characters";
+}
 
 } // namespace
