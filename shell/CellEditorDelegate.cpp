@@ -4,7 +4,9 @@
 
 #include "CellEditorDelegate.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <algorithm>
 #include <limits>
@@ -20,6 +22,23 @@ bool shownAsSpace(QChar c)
 {
     return c.category() == QChar::Other_Control || c == QChar::LineSeparator
         || c == QChar::ParagraphSeparator;
+}
+
+// The line edit's own menu, with its entries' shortcut texts taken off.
+QMenu* editorMenu(QLineEdit* editor)
+{
+    QMenu* menu = editor->createStandardContextMenu();
+    // Qt writes each entry's shortcut after a tab, in whatever language the
+    // entries are in. Those shortcuts are Ctrl+letter keys, which type
+    // control characters that the key filter drops: the entries work from
+    // the menu, the keys do not. Shift+Insert, Ctrl+Insert and Shift+Delete
+    // type nothing and keep working.
+    for (QAction* action : menu->actions()) {
+        const QString text = action->text();
+        if (const qsizetype tab = text.indexOf(u'\t'); tab >= 0)
+            action->setText(text.left(tab));
+    }
+    return menu;
 }
 
 } // namespace
@@ -54,4 +73,18 @@ QString CellEditorDelegate::displayText(const QVariant& value, const QLocale& lo
     shown = QStyledItemDelegate::displayText(shown, locale);
     std::replace_if(shown.begin(), shown.end(), shownAsSpace, QChar(u' '));
     return shown;
+}
+
+bool CellEditorDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    // The view makes the delegate the filter of each editor it opens.
+    if (event->type() == QEvent::ContextMenu) {
+        if (auto* editor = qobject_cast<QLineEdit*>(object)) {
+            QMenu* menu = editorMenu(editor);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }

@@ -10,7 +10,9 @@
 /// one line, control characters as spaces, and no more of a very long text
 /// than a cell can ever show, so that such a text costs a repaint nothing;
 /// the cell itself keeps the text whole, as does the editor, which holds
-/// whatever is pasted into it.
+/// whatever is pasted into it. The editor's context menu lists its entries
+/// without the Ctrl+letter shortcuts, which the grid's key filter takes as
+/// typed characters.
 class CellEditorDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -23,4 +25,7 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     QString displayText(const QVariant& value, const QLocale& locale) const override;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
 };
