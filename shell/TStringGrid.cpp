@@ -5,27 +5,12 @@
 #include "TStringGrid.h"
 
 #include "CellEditorDelegate.h"
+#include "GridKeyFilter.h"
 
-#include <QCoreApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 
-bool typesCharacter(const QKeyEvent& event)
-{
-    if (event.text().isEmpty())
-        return false;
-    switch (event.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-    case Qt::Key_Delete:
-        return false;
-    default:
-        return true;
-    }
-}
-
-TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
+TStringGrid::TStringGrid(QWidget* parent)
+    : QTableWidget(parent), keys_(new GridKeyFilter(this))
 {
     setItemDelegate(new CellEditorDelegate(this));
     // Section sizes are set per row; the font must not stop a row from
@@ -48,7 +33,7 @@ QString TStringGrid::cell(int column, int row) const
 {
     const QTableWidgetItem* it = row < RootTable::kFixedRows
         ? horizontalHeaderItem(column)
-        : item(row - RootTable::kFixedRows, column);
+        : item(viewRow(row), column);
     return it ? it->text() : QString();
 }
 
@@ -62,11 +47,10 @@ void TStringGrid::setCell(int column, int row, const QString& text)
         for (int c = 0; c < columnCount(); ++c)
             headed = headed && horizontalHeaderItem(c);
         horizontalHeader()->setVisible(headed);
-    }
-    else if (QTableWidgetItem* it = item(row - RootTable::kFixedRows, column))
+    } else if (QTableWidgetItem* it = item(viewRow(row), column))
         it->setText(text);
     else
-        setItem(row - RootTable::kFixedRows, column, new QTableWidgetItem(text));
+        setItem(viewRow(row), column, new QTableWidgetItem(text));
 }
 
 std::string TStringGrid::cellText(int column, int row) const
@@ -79,12 +63,12 @@ void TStringGrid::setGridRowHeight(int row, int height)
     if (row < RootTable::kFixedRows)
         horizontalHeader()->setFixedHeight(height);
     else
-        setRowHeight(row - RootTable::kFixedRows, height);
+        setRowHeight(viewRow(row), height);
 }
 
 void TStringGrid::setCurrentGridCell(int column, int row)
 {
-    setCurrentCell(row - RootTable::kFixedRows, column);
+    setCurrentCell(viewRow(row), column);
 }
 
 void TStringGrid::commitEditor()
@@ -93,66 +77,19 @@ void TStringGrid::commitEditor()
         commitData(editor);
 }
 
-QString TStringGrid::offerCharacters(const QString& text)
+QModelIndex TStringGrid::cellIndex(int column, int row) const
 {
-    QString kept;
-    for (QChar typed : text) {
-        QChar key = typed;
-        emit OnKeyPress(this, key);
-        if (!key.isNull())
-            kept += key;
-    }
-    return kept;
+    return row < RootTable::kFixedRows ? QModelIndex() : model()->index(viewRow(row), column);
 }
 
-TStringGrid::Offered TStringGrid::offerKey(QObject* target, QKeyEvent& event)
+bool TStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
-    const QString kept = offerCharacters(event.text());
-    if (kept == event.text())
-        return Offered::Apply;
-    if (kept.isEmpty())
-        return Offered::Dropped;
-    // Qt keys of ASCII characters are their upper-case codes.
-    const int key = kept.size() == 1 && kept[0].unicode() < 128 ? kept[0].toUpper().unicode()
-                                                                : event.key();
-    QKeyEvent replaced(event.type(), key, event.modifiers(), kept, event.isAutoRepeat(),
-                       event.count());
-    passOn(target, replaced);
-    return Offered::Replaced;
-}
-
-void TStringGrid::passOn(QObject* target, QKeyEvent& event)
-{
-    passingOn_ = true;
-    if (target == this)
-        QTableWidget::keyPressEvent(&event);
-    else
-        QCoreApplication::sendEvent(target, &event);
-    passingOn_ = false;
-}
-
-void TStringGrid::keyPressEvent(QKeyEvent* event)
-{
-    // With the editor open, keys reach the grid only when the editor passed
-    // them up unused; the editor offered them already.
-    if (passingOn_ || isEditing() || !typesCharacter(*event)) {
-        QTableWidget::keyPressEvent(event);
-        return;
-    }
-    switch (offerKey(this, *event)) {
-    case Offered::Apply:
-        // Opening the editor forwards the key to it, already offered.
-        passOn(this, *event);
-        break;
-    case Offered::Dropped:
-        // A printable character opens the editor even when it is dropped,
-        // as typing into a grid cell always does; Enter and control keys
-        // do nothing at all.
-        if (event->text().at(0).isPrint())
-            edit(currentIndex());
-        break;
-    case Offered::Replaced:
-        break;
-    }
-    event->accept();
+    if (!QTableWidget::edit(index, trigger, event))
+        return false;
+    // The delegate became the editor's filter as the editor was made; the
+    // key filter goes in front of it. A key that opened the editor was
+    // forwarded to it already, offered by the grid.
+    if (QWidget* editor = indexWidget(index))
+        keys_->watchEditor(editor);
+    return true;
 }

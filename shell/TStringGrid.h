@@ -8,7 +8,7 @@
 
 #include <QTableWidget>
 
-class QKeyEvent;
+class GridKeyFilter;
 
 /// A grid of text cells addressed as (column, row), row 0 being a fixed
 /// header row (shown as the horizontal header, so it neither scrolls nor is
@@ -16,7 +16,7 @@ class QKeyEvent;
 /// from the keyboard or an input method, is offered to OnKeyPress before it
 /// is applied; the handler may replace it, or set it to 0 to drop it. Text
 /// that reaches the editor by other means, such as the editor's own Paste,
-/// is not offered.
+/// is not offered, and reaches the cell whole.
 class TStringGrid : public QTableWidget, public RootCells {
     Q_OBJECT
 public:
@@ -26,6 +26,8 @@ public:
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString& text);
     std::string cellText(int column, int row) const override;
+    /// The view's index of cell (column, row); invalid for the header row.
+    QModelIndex cellIndex(int column, int row) const;
 
     /// Height of grid row `row`; row 0 is the header.
     void setGridRowHeight(int row, int height);
@@ -38,39 +40,21 @@ public:
     /// reads the cells next sees what the user typed.
     void commitEditor();
 
-    /// What became of a typed key once its characters were offered.
-    enum class Offered {
-        Apply,    ///< all kept as typed: the key goes on as it is
-        Replaced, ///< some changed or dropped: the rest was sent to the target
-        Dropped,  ///< nothing kept
-    };
-    /// Offers the characters `event` types to OnKeyPress. When the handler
-    /// changes some, a key carrying what is left goes to `target` in place
-    /// of `event`, past the filter.
-    Offered offerKey(QObject* target, QKeyEvent& event);
-    /// Offers each character of `text` to OnKeyPress; what is left to apply.
-    QString offerCharacters(const QString& text);
-    /// Whether a key now arriving was already offered (it is being passed on
-    /// after the filter).
-    bool isPassingOn() const { return passingOn_; }
-    /// Moves the keyboard focus to the next (or previous) control after the
-    /// grid, as Tab does in a form.
-    void leaveGrid(bool forward) { focusNextPrevChild(forward); }
+    using QTableWidget::edit;
 
 signals:
     /// Offered each typed character before it is applied.
     void OnKeyPress(QObject* Sender, QChar& Key);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
-    /// Delivers `event` to `target` without offering it again.
-    void passOn(QObject* target, QKeyEvent& event);
+    // The key filter closes an editor and moves the focus on as the view's
+    // own keys do, through the view's protected members.
+    friend class GridKeyFilter;
 
-    bool passingOn_ = false;
+    static int viewRow(int row) { return row - RootTable::kFixedRows; }
+
+    GridKeyFilter* keys_;
 };
-
-/// Whether `event` types a character, as opposed to a command key (arrows,
-/// Delete, Tab, Escape) that edits or moves without typing anything.
-bool typesCharacter(const QKeyEvent& event);

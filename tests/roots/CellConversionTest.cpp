@@ -55,6 +55,9 @@ INSTANTIATE_TEST_SUITE_P(Table, ConversionAccepts, testing::Values(
     Accepted{"TooSmallForExtendedIsZero", "-1e-4999", ',', -0.0f},
     Accepted{"LargestFloat", "3,4028234e38", ',', std::numeric_limits<float>::max()},
     Accepted{"ManyDigits", "0," + std::string(300, '0') + "1e302", ',', 10.0f},
+    Accepted{"TinyExponent", "1e-499", ',', 0.0f},
+    Accepted{"FourHundredDigitsScaledBack", "1" + std::string(399, '0') + "e-399", ',', 1.0f},
+    Accepted{"FourHundredDigitFraction", "0,5" + std::string(398, '0'), ',', 0.5f},
     Accepted{"PointSeparator", "1.5", '.', 1.5f},
     Accepted{"PointSeparatorLeading", "-.5", '.', -0.5f},
     Accepted{"PointSeparatorAlone", ".", '.', 0.0f}
@@ -106,8 +109,12 @@ INSTANTIATE_TEST_SUITE_P(Table, ConversionRejects, testing::Values(
     Rejected{"TooLargeForFloat", "1e39", ','},
     Rejected{"TooLargeNegative", "-3,5e38", ','},
     Rejected{"FortyDigits", kFortyDigits, ','},
+    Rejected{"FourHundredNines", std::string(400, '9'), ','},
+    Rejected{"HugeExponent", "1e99999", ','},
+    Rejected{"NegativeHugeExponent", "-1e99999", ','},
     Rejected{"TooLargeForExtended", "1e4999", ','},
     Rejected{"Infinity", "inf", ','},
+    Rejected{"MinusInfinity", "-Infinity", ','},
     Rejected{"NotANumber", "nan", ','},
     Rejected{"Hexadecimal", "0x10", ','},
     Rejected{"NulInside", std::string("1\0", 2), ','}

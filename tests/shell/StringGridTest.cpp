@@ -8,7 +8,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -132,14 +136,129 @@ TEST(StringGrid, InputMethodTextPassesTheFilter)
     EXPECT_EQ(grid->cell(0, 1), "1,5-2");
 }
 
-TEST(StringGrid, TabLeavesTheTableForTheButton)
+struct LeavingKey {
+    const char* name;
+    int key;
+    int modifiers;
+};
+
+void PrintTo(const LeavingKey& c, std::ostream* os) { *os << c.name; }
+
+class LeavingKeys : public testing::TestWithParam<LeavingKey> {};
+
+// The button is the only other control, so it comes both after the table
+// and, wrapping round, before it.
+TEST_P(LeavingKeys, LeaveTheTableForTheButtonKeepingTheText)
 {
+    const LeavingKey& k = GetParam();
     auto form = openMainForm(',');
     typeText(form.get(), "4");
-    typeKey(form.get(), Qt::Key_Tab, "\t");
+    typeKey(form.get(), k.key, "\t", k.modifiers);
+    EXPECT_FALSE(form->StringGrid1->isEditing());
     EXPECT_EQ(form->StringGrid1->cell(0, 1), "4") << "leaving the table keeps the typed text";
     EXPECT_EQ(form->StringGrid1->currentColumn(), 0) << "Tab does not move between cells";
     EXPECT_TRUE(form->Button1->hasFocus());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LeavingKeys, testing::Values(
+    LeavingKey{"Tab", Qt::Key_Tab, 0},
+    LeavingKey{"ShiftTab", Qt::Key_Backtab, Qt::ShiftModifier}
+), [](const auto& info) { return std::string(info.param.name); });
+
+QLineEdit* openCellEditor(TStringGrid& grid)
+{
+    grid.edit(grid.currentIndex());
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+TEST(StringGrid, TheEditorOpensOnALongTextWhole)
+{
+    auto form = openMainForm(',');
+    TStringGrid* grid = form->StringGrid1;
+    const QString text = "-" + QString(40'000, '0') + "1";
+    grid->setCell(0, 1, text);
+    ASSERT_TRUE(openCellEditor(*grid));
+    typeKey(form.get(), Qt::Key_End, QString());
+    typeText(form.get(), "5");
+    grid->commitEditor();
+    EXPECT_TRUE(grid->cell(0, 1) == text + "5") << grid->cell(0, 1).size() << " characters";
+}
+
+// Stands in for Qt's translations: the editor's entries and the name of the
+// Ctrl key come out in other words.
+class OtherWordsTranslator : public QTranslator {
+public:
+    OtherWordsTranslator() { QCoreApplication::installTranslator(this); }
+    ~OtherWordsTranslator() override { QCoreApplication::removeTranslator(this); }
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* /*disambiguation*/,
+                      int /*n*/) const override
+    {
+        if (qstrcmp(context, "QLineEdit") == 0)
+            return QString::fromUtf8("«") + QString::fromUtf8(source) + QString::fromUtf8("»");
+        if (qstrcmp(context, "QShortcut") == 0 && qstrcmp(source, "Ctrl") == 0)
+            return QStringLiteral("Strg");
+        return {};
+    }
+};
+
+// Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A type characters the filter
+// drops, so the menu shows its entries without them; the entries work.
+TEST(StringGrid, EditorMenuShowsNoShortcutsTheTableDrops)
+{
+    OtherWordsTranslator translator;
+    // Paste is offered only with text on the clipboard.
+    QGuiApplication::clipboard()->setText(QStringLiteral("-7"));
+    auto form = openMainForm(',');
+    TStringGrid* grid = form->StringGrid1;
+    QLineEdit* editor = openCellEditor(*grid);
+    ASSERT_TRUE(editor);
+    const QPoint at(2, 2);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, editor->mapToGlobal(at));
+    QApplication::sendEvent(editor, &rightClick);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+
+    QAction* paste = nullptr;
+    int entries = 0;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        ++entries;
+        EXPECT_TRUE(action->text().endsWith(QString::fromUtf8("»")))
+            << "nothing follows the entry: " << action->text().toStdString();
+        if (action->text() == QString::fromUtf8("«&Paste»"))
+            paste = action;
+    }
+    EXPECT_GE(entries, 5);
+    ASSERT_TRUE(paste);
+    paste->trigger();
+    menu->close();
+    grid->commitEditor();
+    EXPECT_EQ(grid->cell(0, 1), "-7");
+}
+
+TEST(StringGrid, InsertAndDeleteKeysStillCopyCutAndPaste)
+{
+    auto form = openMainForm(',');
+    TStringGrid* grid = form->StringGrid1;
+    grid->setCell(0, 1, "12");
+    QLineEdit* editor = openCellEditor(*grid);
+    ASSERT_TRUE(editor);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    editor->selectAll();
+    typeKey(form.get(), Qt::Key_Insert, QString(), Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "12") << "Ctrl+Insert copies";
+    clipboard->clear();
+    typeKey(form.get(), Qt::Key_Delete, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(clipboard->text(), "12") << "Shift+Delete cuts";
+    EXPECT_EQ(editor->text(), "");
+    typeKey(form.get(), Qt::Key_Insert, QString(), Qt::ShiftModifier);
+    typeKey(form.get(), Qt::Key_Insert, QString(), Qt::ShiftModifier);
+    grid->commitEditor();
+    EXPECT_EQ(grid->cell(0, 1), "1212") << "Shift+Insert pastes";
 }
 
 } // namespace

@@ -8,12 +8,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 namespace {
@@ -51,6 +54,26 @@ protected:
 
 private:
     ErrorBoxes& seen_;
+};
+
+// Records the text the table asks it to draw for one cell.
+class CellTextRecorder : public QProxyStyle {
+public:
+    explicit CellTextRecorder(const QModelIndex& cell) : cell_(cell) {}
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+        if (element == CE_ItemViewItem && item && item->index == cell_)
+            text = item->text;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+
+    mutable QString text;
+
+private:
+    QPersistentModelIndex cell_;
 };
 
 } // namespace
@@ -102,7 +125,7 @@ void typeText(QWidget* window, const QString& text)
 void clickCell(TMainForm& form, int column, int row)
 {
     TStringGrid* grid = form.StringGrid1;
-    const QRect cell = grid->visualRect(grid->model()->index(row - 1, column));
+    const QRect cell = grid->visualRect(grid->cellIndex(column, row));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
@@ -125,4 +148,17 @@ void pasteIntoCellEditor(TMainForm& form, const QByteArray& bytes)
         grid->edit(grid->currentIndex());
     if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
         editor->paste();
+}
+
+QString shownCellText(TMainForm& form, int column, int row)
+{
+    TStringGrid* grid = form.StringGrid1;
+    CellTextRecorder recorder(grid->cellIndex(column, row));
+    QStyle* const style = grid->style();
+    grid->setStyle(&recorder);
+    // The table alone: an open editor over the cell is a widget of its own.
+    QImage picture(grid->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    grid->viewport()->render(&picture, {}, {}, QWidget::DrawWindowBackground);
+    grid->setStyle(style);
+    return recorder.text;
 }

@@ -45,6 +45,11 @@ void clickCell(TMainForm& form, int column, int row);
 /// The texts of the twelve root cells, row by row, real part first.
 QStringList rootCellTexts(const TMainForm& form);
 
+/// The text cell (column, row) hands the style to draw when the table is
+/// painted: what a person sees there, before the style elides it to the
+/// cell's width.
+QString shownCellText(TMainForm& form, int column, int row);
+
 /// Opens the editor on the current cell and pastes into it, through the
 /// editor's own Paste, a clipboard holding `bytes` as plain text, exactly as
 /// another program offered them (they need not be UTF-8).
