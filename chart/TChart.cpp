@@ -5,6 +5,7 @@
 #include "TChart.h"
 
 #include "DesignToQt.h"
+#include "TChartAccessible.h"
 #include "TPointSeries.h"
 
 #include <QFontMetricsF>
@@ -51,6 +52,7 @@ TChart::TChart(QWidget* parent)
 {
     series_->setObjectName(toQString(design_.series.name));
     connect(series_, &TPointSeries::changed, this, qOverload<>(&QWidget::update));
+    TChartAccessible::installFactory();
 }
 
 TChart::~TChart() = default;
@@ -92,6 +94,7 @@ void TChart::zoomTo(AxisRange bottom, AxisRange left)
     leftRange_ = left;
     relayout();
     update();
+    emit rangesChanged();
 }
 
 void TChart::undoZoom()

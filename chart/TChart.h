@@ -49,6 +49,12 @@ public:
     void undoZoom();
     /// Where everything lies at the current size and ranges.
     const ChartGeometry& chartGeometry() const;
+    /// The settings the chart is drawn with.
+    const ChartDesign& design() const { return design_; }
+
+signals:
+    /// After zoomTo() and undoZoom().
+    void rangesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
