@@ -6,6 +6,7 @@
 
 #include "DecimalSeparator.h"
 #include "DesignToQt.h"
+#include "TChartAccessible.h"
 #include "TPointSeries.h"
 
 #include <QApplication>
@@ -62,6 +63,7 @@ TChart::TChart(QWidget* parent)
     series_->setObjectName(toQString(design_.series.name));
     // The layout does not depend on the points: a change only repaints.
     connect(series_, &TPointSeries::changed, this, qOverload<>(&QWidget::update));
+    TChartAccessible::installFactory();
 }
 
 TChart::~TChart() = default;
@@ -102,6 +104,7 @@ void TChart::zoomTo(AxisRange bottom, AxisRange left)
     bottomRange_ = bottom;
     leftRange_ = left;
     relayout();
+    emit rangesChanged();
 }
 
 void TChart::undoZoom()

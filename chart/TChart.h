@@ -56,6 +56,12 @@ public:
     /// when they last changed, or, for a chart resized while hidden (which
     /// gets no resize event), one made afresh. A copy: keep it by value.
     ChartGeometry chartGeometry() const;
+    /// The settings the chart is drawn with.
+    const ChartDesign& design() const { return design_; }
+
+signals:
+    /// After zoomTo() and undoZoom().
+    void rangesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
