@@ -74,7 +74,7 @@ TEST(MainForm, BadCellShowsTheErrorAndTheWindowStaysUsable)
     const ErrorBoxes boxes = closingErrorBoxes([&] { form->Button1->click(); });
     EXPECT_EQ(boxes.count, 1);
     EXPECT_EQ(boxes.title, "Roots");
-    EXPECT_EQ(boxes.text, "'1-2' is not a valid floating point value.");
+    EXPECT_EQ(boxes.text, QString::fromUtf8("'\u200E\u20681-2\u2069' is not a valid floating point value."));
     EXPECT_TRUE(form->Series1->points().empty());
     EXPECT_EQ(form->StringGrid1->cell(0, 1), "1-2") << "the table is left as it was";
 
