@@ -9,6 +9,7 @@
 #include "ShowRoots.h"
 #include "TChart.h"
 #include "TPointSeries.h"
+#include "WindowPlacement.h"
 
 #include <QHeaderView>
 #include <QLocale>
@@ -47,7 +48,7 @@ TMainForm::TMainForm(QWidget* parent)
     setupUi(this);
     Series1 = Chart->series();
     applyFontPixelSizes(this);
-    move(property("designPosition").toPoint());
+    WindowPlacement::place(this, property("designPosition").toPoint());
 
     // The .ui format has no per-row heights (row 2 is a pixel lower), so the
     // table's shape comes from its constants.
