@@ -10,6 +10,7 @@
 #include "ShowRoots.h"
 #include "TChart.h"
 #include "TPointSeries.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QDynamicPropertyChangeEvent>
@@ -95,7 +96,7 @@ TMainForm::TMainForm(QWidget* parent)
     Series1 = Chart->series();
     for (QWidget* child : findChildren<QWidget*>())
         applyDesignFont(child);
-    move(property("designPosition").toPoint());
+    WindowPlacement::place(this, property("designPosition").toPoint());
 
     // The .ui format has no per-row heights (row 2 is a pixel lower), so the
     // table's shape comes from its constants.

@@ -8,6 +8,10 @@
 #include "WindowDriver.h"
 
 #include <QCoreApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QAbstractButton>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ErrorBoxText, testing::Values(
     TextCase{"EndsInComma", "a,", "a,"},
     TextCase{"EndsInMinus", "a-", "a-"},
     TextCase{"EndsInSlash", "a/", "a/."},
-    TextCase{"EndsInQuote", "'1-2' is", "'1-2' is."},
+    TextCase{"EndsInQuote", "'1-2' is", QString::fromUtf8("'\u200E\u20681-2\u2069' is.")},
     TextCase{"EndsInCyrillic", QString::fromUtf8("корни"), QString::fromUtf8("корни.")},
     TextCase{"Empty", "", ""}
 ), [](const auto& info) { return std::string(info.param.name); });
@@ -71,5 +75,90 @@ TEST(ErrorDisplay, HandlerExceptionsEndInOneCriticalBox)
     });
     EXPECT_EQ(other.text, "out of memory.");
 }
+
+// Where an error box stood on its screen, as it was about to wait for the user.
+struct ShownBox {
+    QRect frame;
+    QRect available; ///< of the box's screen
+    QRect okButton;  ///< in screen coordinates
+    QRect textNeeds; ///< what the text takes, laid out as the label lays it out
+    QRect label;     ///< the label's room for it
+};
+
+// Measures each box from inside its own event loop, once it has laid itself
+// out, and then closes it.
+class BoxMeasurer : public QObject {
+public:
+    ShownBox shown;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* box = event->type() == QEvent::Show ? qobject_cast<QMessageBox*>(object) : nullptr;
+        if (!box)
+            return false;
+        QMetaObject::invokeMethod(box, [this, box] {
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            shown.frame = box->frameGeometry();
+            shown.available = box->screen()->availableGeometry();
+            shown.okButton = QRect(ok->mapToGlobal(QPoint(0, 0)), ok->size());
+            if (label) {
+                shown.label = label->contentsRect();
+                const int wrap = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+                shown.textNeeds = label->fontMetrics().boundingRect(
+                    shown.label, int(label->alignment()) | wrap, label->text());
+            }
+            ok->click();
+        }, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+ShownBox showMeasured(const QString& message)
+{
+    BoxMeasurer measurer;
+    qApp->installEventFilter(&measurer);
+    showErrorBox(message);
+    qApp->removeEventFilter(&measurer);
+    return measurer.shown;
+}
+
+struct PastedText {
+    const char* name;
+    QString cell;
+};
+
+void PrintTo(const PastedText& c, std::ostream* os) { *os << c.name; }
+
+class ErrorBoxOnASmallScreen : public testing::TestWithParam<PastedText> {};
+
+// The tests' screen is 800 by 600 pixels; the box must fit it, OK button
+// and all, and show its text inside its label whatever the cell held.
+TEST_P(ErrorBoxOnASmallScreen, FitsWithItsButtonAndItsWholeText)
+{
+    const QSize smallScreen(800, 600);
+    const ShownBox box = showMeasured("'" + GetParam().cell + "' is not a valid floating point value");
+    ASSERT_FALSE(box.frame.isEmpty());
+    EXPECT_LE(box.frame.width(), smallScreen.width());
+    EXPECT_LE(box.frame.height(), smallScreen.height());
+    EXPECT_TRUE(box.available.contains(box.frame)) << "box on the screen's available area";
+    EXPECT_TRUE(box.frame.contains(box.okButton)) << "OK button inside the box";
+    ASSERT_FALSE(box.label.isEmpty());
+    EXPECT_LE(box.textNeeds.width(), box.label.width()) << "no text runs past the box's edge";
+    EXPECT_LE(box.textNeeds.height(), box.label.height()) << "no line is cut off";
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ErrorBoxOnASmallScreen, testing::Values(
+    PastedText{"ShortCell", "1-2"},
+    PastedText{"ThousandsOfLines", QString("1,5\n").repeated(5000)},
+    PastedText{"ThousandsOfEmptyLines", QString(5000, '\n')},
+    PastedText{"RunWithoutSpaces", QString(10000, '9')},
+    PastedText{"RunOfWideLetters", QString(10000, 'W')},
+    PastedText{"RunOfIdeographs", QString(10000, QChar(0x6C34))},
+    PastedText{"RunOfNonBreakingSpaces", QString(10000, QChar(0xA0))},
+    PastedText{"LongLines", (QString(300, 'W') + "\n").repeated(50)},
+    PastedText{"RightToLeftWords", QString::fromUtf8("שלום עולם ").repeated(500)}
+), [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

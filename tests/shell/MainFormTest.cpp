@@ -74,7 +74,7 @@ TEST(MainForm, BadCellShowsTheErrorAndTheWindowStaysUsable)
     const ErrorBoxes boxes = closingErrorBoxes([&] { form->Button1->click(); });
     EXPECT_EQ(boxes.count, 1);
     EXPECT_EQ(boxes.title, "Roots");
-    EXPECT_EQ(boxes.text, "'1-2' is not a valid floating point value.");
+    EXPECT_EQ(boxes.text, QString::fromUtf8("'\u200E\u20681-2\u2069' is not a valid floating point value."));
     EXPECT_TRUE(form->Series1->points().empty());
     EXPECT_EQ(form->StringGrid1->cell(0, 1), "1-2") << "the table is left as it was";
 
@@ -84,6 +84,50 @@ TEST(MainForm, BadCellShowsTheErrorAndTheWindowStaysUsable)
     const std::vector<RootPoint> expected{{"p1", 2, 1, clGreen}};
     EXPECT_EQ(form->Series1->points(), expected);
 }
+
+struct EnterKey {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+void PrintTo(const EnterKey& k, std::ostream* os) { *os << k.name; }
+
+class EnterOnTheButton : public testing::TestWithParam<EnterKey> {};
+
+TEST_P(EnterOnTheButton, PlotsAsAClickDoes)
+{
+    auto form = openMainForm(',');
+    form->StringGrid1->setCell(0, 1, "-1");
+    form->StringGrid1->setCell(1, 1, "1");
+    form->Button1->setFocus();
+    ASSERT_TRUE(form->Button1->hasFocus());
+    const ErrorBoxes boxes = closingErrorBoxes([&] {
+        QTest::keyClick(form->Button1, GetParam().key, GetParam().modifiers);
+    });
+    EXPECT_EQ(boxes.count, 0);
+    const std::vector<RootPoint> expected{{"p1", -1, 1, clGreen}};
+    EXPECT_EQ(form->Series1->points(), expected);
+}
+
+TEST_P(EnterOnTheButton, InTheTablePlotsNothing)
+{
+    auto form = openMainForm(',');
+    form->StringGrid1->setCell(0, 1, "-1");
+    form->StringGrid1->setCell(1, 1, "1");
+    ASSERT_TRUE(form->StringGrid1->hasFocus());
+    QTest::keyClick(form->StringGrid1, GetParam().key, GetParam().modifiers);
+    clickCell(*form, 0, 2);
+    typeText(form.get(), "2");
+    ASSERT_TRUE(form->StringGrid1->isEditing());
+    QTest::keyClick(QApplication::focusWidget(), GetParam().key, GetParam().modifiers);
+    EXPECT_TRUE(form->Series1->points().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, EnterOnTheButton, testing::Values(
+    EnterKey{"Return", Qt::Key_Return, Qt::NoModifier},
+    EnterKey{"KeypadEnter", Qt::Key_Enter, Qt::KeypadModifier}
+), [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MainForm, RightClickMenuCopiesTheChart)
 {

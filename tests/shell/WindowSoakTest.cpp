@@ -8,6 +8,7 @@
 // answer, and the live heap must stop growing once the first runs have
 // filled Qt's caches.
 
+#include "ErrorDisplay.h"
 #include "Maincode.h"
 #include "SoakHeapCounter.h"
 #include "TChart.h"
@@ -51,6 +52,12 @@ std::vector<SoakTable> plottingTables()
     };
 }
 
+// What the error box shows when `cell` cannot be converted.
+QString boxText(const QString& cell)
+{
+    return errorBoxText("'" + cell + "' is not a valid floating point value");
+}
+
 std::vector<SoakTable> failingTables()
 {
     // Long enough to be shown by its ends, short enough not to slow every
@@ -59,16 +66,16 @@ std::vector<SoakTable> failingTables()
     return {
         {{"1", "1", "2", "2", "3", "1-2", "4", "4", "", "", "", ""},
          {root(1, 1, 1), root(2, 2, 2)},
-         "'1-2' is not a valid floating point value."},
+         boxText("1-2")},
         {{"   ", "1", "", "", "", "", "", "", "", "", "", ""},
          {},
-         "'   ' is not a valid floating point value."},
+         boxText("   ")},
         {{"-1", "0", "", "", "-2", "0", "-3", "1e5000", "", "", "", ""},
          {root(3, -2, 0), root(1, -1, 0)},
-         "'1e5000' is not a valid floating point value."},
+         boxText("1e5000")},
         {{"1", "0", "2", "0", "3", "0", "4", "0", "5", "0", junk, "0"},
          {root(1, 1, 0), root(2, 2, 0), root(3, 3, 0), root(4, 4, 0), root(5, 5, 0)},
-         "'" + junk.left(100) + QChar(0x2026) + junk.right(99) + "' is not a valid floating point value."},
+         boxText(junk)},
     };
 }
 
