@@ -79,9 +79,9 @@ TEST_P(RootChartGeometry, TitleLiesAbovePlottingAreaAndAxisTitlesBesideTheirAxes
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, RootChartGeometry,
-    testing::Values(SizeCase{"designSize", {609, 425}}, SizeCase{"large", {1200, 900}},
-                    SizeCase{"small", {320, 240}}, SizeCase{"wide", {1000, 300}},
-                    SizeCase{"oddSizes", {611, 427}}),
+    testing::Values(SizeCase{"DesignSize", {609, 425}}, SizeCase{"Large", {1200, 900}},
+                    SizeCase{"Small", {320, 240}}, SizeCase{"Wide", {1000, 300}},
+                    SizeCase{"OddSizes", {611, 427}}),
     [](const auto& info) { return info.param.name; });
 
 struct PercentCase {
@@ -107,11 +107,11 @@ TEST_P(AxisPositionPercent, MovesTheAxisIntoThePlottingArea)
 }
 
 INSTANTIATE_TEST_SUITE_P(Percents, AxisPositionPercent,
-    testing::Values(PercentCase{"usualEdges", 0, 0, {609, 425}},
-                    PercentCase{"oppositeEdges", 100, 100, {609, 425}},
-                    PercentCase{"rootChartLarge", 50, 80, {1200, 900}},
-                    PercentCase{"rootChartOdd", 50, 80, {333, 251}},
-                    PercentCase{"quarter", 25, 33, {700, 500}}),
+    testing::Values(PercentCase{"UsualEdges", 0, 0, {609, 425}},
+                    PercentCase{"OppositeEdges", 100, 100, {609, 425}},
+                    PercentCase{"RootChartLarge", 50, 80, {1200, 900}},
+                    PercentCase{"RootChartOdd", 50, 80, {333, 251}},
+                    PercentCase{"Quarter", 25, 33, {700, 500}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ChartGeometry, LabelsAndTicksMoveWithTheirAxis)

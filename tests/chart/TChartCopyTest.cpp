@@ -55,7 +55,7 @@ TEST_P(TChartCopy, PutsTheWholeChartAtItsSizeOnAWhiteBackground)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, TChartCopy,
-    testing::Values(SizeCase{"designSize", {609, 425}}, SizeCase{"resized", {800, 500}}),
+    testing::Values(SizeCase{"DesignSize", {609, 425}}, SizeCase{"Resized", {800, 500}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(TChartCopyFailure, AnUnusableClipboardGivesCannotOpenClipboard)

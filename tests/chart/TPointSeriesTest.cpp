@@ -36,13 +36,13 @@ TEST_P(SeriesOrder, KeepsPointsSortedByXAndEqualXInAddingOrder)
 
 INSTANTIATE_TEST_SUITE_P(Orders, SeriesOrder,
     testing::Values(
-        OrderCase{"smallerXGoesFirst", {{"p1", 0, 1, clGreen}, {"p2", -3, 2, clGreen}}, {"p2", "p1"}},
-        OrderCase{"equalXKeepAddingOrder",
+        OrderCase{"SmallerXGoesFirst", {{"p1", 0, 1, clGreen}, {"p2", -3, 2, clGreen}}, {"p2", "p1"}},
+        OrderCase{"EqualXKeepAddingOrder",
                   {{"p1", 1, 0, clGreen}, {"p2", 1, -1, clGreen}, {"p3", 1, 5, clGreen}}, {"p1", "p2", "p3"}},
-        OrderCase{"equalXAfterSmallerBeforeLarger",
+        OrderCase{"EqualXAfterSmallerBeforeLarger",
                   {{"a", -1, 0, clGreen}, {"b", 2, 0, clGreen}, {"c", -1, 1, clGreen}, {"d", 0.5, 0, clGreen}},
                   {"a", "c", "d", "b"}},
-        OrderCase{"none", {}, {}}),
+        OrderCase{"None", {}, {}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(TPointSeries, KeepsEachPointsValuesAndColourWithItsLabel)

@@ -10,6 +10,7 @@
 
 #include "HeapGrowthCheck.h"
 #include "Maincode.h"
+#include "PlottedRoot.h"
 #include "TChart.h"
 #include "TPointSeries.h"
 
@@ -36,17 +37,15 @@ struct SoakTable {
     QString boxText; ///< empty when the table plots
 };
 
-RootPoint root(int row, double x, double y) { return {"p" + std::to_string(row), x, y, clGreen}; }
-
 std::vector<SoakTable> plottingTables()
 {
     return {
         {{"1", "1", "-1", "-1", "0,5", "-0,5", "-4", "2", "1e0", "-2E0", "  3,25 ", "0"},
-         {root(4, -4, 2), root(2, -1, -1), root(3, 0.5, -0.5), root(1, 1, 1), root(5, 1, -2),
-          root(6, 3.25, 0)},
+         {plottedRoot(4, -4, 2), plottedRoot(2, -1, -1), plottedRoot(3, 0.5, -0.5), plottedRoot(1, 1, 1),
+          plottedRoot(5, 1, -2), plottedRoot(6, 3.25, 0)},
          {}},
         {{"", "", "-1", "1", "", "", "", "7", "0,25", "-3", "", ""},
-         {root(2, -1, 1), root(5, 0.25, -3)},
+         {plottedRoot(2, -1, 1), plottedRoot(5, 0.25, -3)},
          {}},
     };
 }
@@ -58,16 +57,17 @@ std::vector<SoakTable> failingTables()
     const QString junk = QString::fromUtf8("1,5\t\xd0\xba e+-").repeated(100);
     return {
         {{"1", "1", "2", "2", "3", "1-2", "4", "4", "", "", "", ""},
-         {root(1, 1, 1), root(2, 2, 2)},
+         {plottedRoot(1, 1, 1), plottedRoot(2, 2, 2)},
          "'1-2' is not a valid floating point value."},
         {{"   ", "1", "", "", "", "", "", "", "", "", "", ""},
          {},
          "'   ' is not a valid floating point value."},
         {{"-1", "0", "", "", "-2", "0", "-3", "1e5000", "", "", "", ""},
-         {root(3, -2, 0), root(1, -1, 0)},
+         {plottedRoot(3, -2, 0), plottedRoot(1, -1, 0)},
          "'1e5000' is not a valid floating point value."},
         {{"1", "0", "2", "0", "3", "0", "4", "0", "5", "0", junk, "0"},
-         {root(1, 1, 0), root(2, 2, 0), root(3, 3, 0), root(4, 4, 0), root(5, 5, 0)},
+         {plottedRoot(1, 1, 0), plottedRoot(2, 2, 0), plottedRoot(3, 3, 0), plottedRoot(4, 4, 0),
+          plottedRoot(5, 5, 0)},
          "'" + junk.left(100) + QChar(0x2026) + junk.right(99) + "' is not a valid floating point value."},
     };
 }

@@ -20,6 +20,16 @@ HeapLevel currentLevel()
     return {heap.liveBlocks, heap.liveBytes, sanitizerAllocatedBytes()};
 }
 
+// Each figure of `a` and `b` combined on its own, as the highest or lowest.
+template <class Pick>
+HeapLevel combined(const HeapLevel& a, const HeapLevel& b, Pick pick)
+{
+    return {pick(a.blocks, b.blocks), pick(a.bytes, b.bytes), pick(a.sanitizerBytes, b.sanitizerBytes)};
+}
+
+long long higher(long long a, long long b) { return std::max(a, b); }
+long long lower(long long a, long long b) { return std::min(a, b); }
+
 } // namespace
 
 HeapGrowthCheck::HeapGrowthCheck(int runs, int warmUpRuns)
@@ -35,18 +45,10 @@ HeapGrowthCheck::HeapGrowthCheck(int runs, int warmUpRuns)
 
 void HeapGrowthCheck::afterRun(int run)
 {
-    if (run > warmUpRuns_ - stretch_ && run <= warmUpRuns_) {
-        const HeapLevel level = currentLevel();
-        warmUpHighest_.blocks = std::max(warmUpHighest_.blocks, level.blocks);
-        warmUpHighest_.bytes = std::max(warmUpHighest_.bytes, level.bytes);
-        warmUpHighest_.sanitizerBytes = std::max(warmUpHighest_.sanitizerBytes, level.sanitizerBytes);
-    }
-    if (run > runs_ - stretch_) {
-        const HeapLevel level = currentLevel();
-        endLowest_.blocks = std::min(endLowest_.blocks, level.blocks);
-        endLowest_.bytes = std::min(endLowest_.bytes, level.bytes);
-        endLowest_.sanitizerBytes = std::min(endLowest_.sanitizerBytes, level.sanitizerBytes);
-    }
+    if (run > warmUpRuns_ - stretch_ && run <= warmUpRuns_)
+        warmUpHighest_ = combined(warmUpHighest_, currentLevel(), higher);
+    if (run > runs_ - stretch_)
+        endLowest_ = combined(endLowest_, currentLevel(), lower);
     if (run == warmUpRuns_)
         allocationsAfterWarmUp_ = heapSnapshot().allocations;
     if (run == runs_)
