@@ -23,7 +23,7 @@ struct ChartFixture {
     ChartFixture() { chart.resize(kChartSize); }
     TChart chart;
     QImage image{kChartSize, QImage::Format_ARGB32_Premultiplied};
-    const SixRoots table;
+    const FakeRootTable table = sixRoots();
 };
 
 void repaint(ChartFixture& f)
@@ -36,7 +36,7 @@ void BM_ShowRootsSixRowsChartSeries(benchmark::State& state)
 {
     ChartFixture f;
     for (auto _ : state) {
-        showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+        showRoots(f.table, *f.chart.series(), kSixRootsSeparator);
         benchmark::DoNotOptimize(f.chart.series()->points().data());
     }
 }
@@ -53,7 +53,7 @@ BENCHMARK(BM_RepaintEmpty)->Unit(benchmark::kMicrosecond);
 void BM_RepaintSixRoots(benchmark::State& state)
 {
     ChartFixture f;
-    showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+    showRoots(f.table, *f.chart.series(), kSixRootsSeparator);
     for (auto _ : state)
         repaint(f);
 }
@@ -64,7 +64,7 @@ void BM_ShowRootsSixRowsAndRepaint(benchmark::State& state)
 {
     ChartFixture f;
     for (auto _ : state) {
-        showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+        showRoots(f.table, *f.chart.series(), kSixRootsSeparator);
         repaint(f);
     }
 }
@@ -91,7 +91,7 @@ BENCHMARK(BM_RelayoutAtDesignSize)->Unit(benchmark::kMicrosecond);
 void BM_ToImageSixRoots(benchmark::State& state)
 {
     ChartFixture f;
-    showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+    showRoots(f.table, *f.chart.series(), kSixRootsSeparator);
     for (auto _ : state) {
         const QImage image = f.chart.toImage();
         benchmark::DoNotOptimize(image.constBits());
@@ -104,7 +104,7 @@ BENCHMARK(BM_ToImageSixRoots)->Unit(benchmark::kMicrosecond);
 void BM_CopyToClipboardSixRoots(benchmark::State& state)
 {
     ChartFixture f;
-    showRoots(f.table, *f.chart.series(), SixRoots::kSeparator);
+    showRoots(f.table, *f.chart.series(), kSixRootsSeparator);
     for (auto _ : state)
         f.chart.copyToClipboard();
 }

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "CellConversion.h"
+#include "FakeRootSeries.h"
 #include "ShowRoots.h"
 #include "SixRoots.h"
 
@@ -11,7 +12,6 @@
 #include <iterator>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -33,21 +33,14 @@ void BM_CellTextToFloat(benchmark::State& state)
 }
 BENCHMARK(BM_CellTextToFloat)->DenseRange(0, std::size(kCellTexts) - 1);
 
-/// The least series: keeps the points in a vector, so the figure is the
-/// command's own cost (reading cells, converting, building labels).
-class VectorSeries : public RootSeries {
-public:
-    void clear() override { points.clear(); }
-    void addPoint(const RootPoint& point) override { points.push_back(point); }
-    std::vector<RootPoint> points;
-};
-
 void BM_ShowRootsSixRowsPlainSeries(benchmark::State& state)
 {
-    const SixRoots table;
-    VectorSeries series;
+    const FakeRootTable table = sixRoots();
+    // The least series: it keeps the points in a vector, so the figure is
+    // the command's own cost (reading cells, converting, building labels).
+    FakeRootSeries series;
     for (auto _ : state) {
-        showRoots(table, series, SixRoots::kSeparator);
+        showRoots(table, series, kSixRootsSeparator);
         benchmark::DoNotOptimize(series.points.data());
     }
 }

@@ -4,32 +4,21 @@
 
 #pragma once
 
-#include "RootTable.h"
+#include "FakeRootTable.h"
 
-#include <array>
-#include <string>
+/// The decimal separator the six roots are typed with.
+inline constexpr char kSixRootsSeparator = '.';
 
 /// A root table with all six rows filled, as a user would type them: short
 /// decimals with signs, one with an exponent, in the '.' locale.
-class SixRoots : public RootCells {
-public:
-    std::string cellText(int column, int row) const override
-    {
-        if (row < RootTable::kFirstRootRow || row > RootTable::kLastRootRow)
-            return {};
-        return kCells[row - RootTable::kFirstRootRow][column];
-    }
-
-    static constexpr char kSeparator = '.';
-
-private:
-    static constexpr int kRoots = RootTable::kLastRootRow - RootTable::kFirstRootRow + 1;
-    static inline const std::array<std::array<std::string, RootTable::kColumnCount>, kRoots> kCells = {{
-        {"-1", "1"},
-        {"-0.5", "-1.25"},
-        {"-3.75", "0"},
-        {"0.5", "1.5"},
-        {"-2", "-0.75"},
-        {"-2.5e0", " 1.8 "},
-    }};
-};
+inline FakeRootTable sixRoots()
+{
+    FakeRootTable table;
+    table.row(1, "-1", "1")
+        .row(2, "-0.5", "-1.25")
+        .row(3, "-3.75", "0")
+        .row(4, "0.5", "1.5")
+        .row(5, "-2", "-0.75")
+        .row(6, "-2.5e0", " 1.8 ");
+    return table;
+}

@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: MIT
 
 # Installs the project into STAGE_DIR and checks that the installed desktop
-# entry, metainfo, icon and program point at each other.
-#   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DAPPSTREAMCLI=... [-DWITH_PROGRAM=1] -P CheckInstalledTree.cmake
+# entry, metainfo, icon and program point at each other, and that the
+# copyright file is machine-readable and carries the tree's licence.
+#   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -DAPPSTREAMCLI=... -DLICENCE_FILE=... [-DWITH_PROGRAM=1]
+#         -P CheckInstalledTree.cmake
 
 file(REMOVE_RECURSE "${STAGE_DIR}")
 execute_process(
@@ -32,6 +34,39 @@ endif()
 if(WITH_PROGRAM AND NOT EXISTS "${root}/bin/${program}")
     message(FATAL_ERROR "Exec=${program} has no installed program in ${root}/bin")
 endif()
+
+set(copyright "${root}/share/doc/roots/copyright")
+if(NOT EXISTS "${copyright}")
+    message(FATAL_ERROR "no copyright file: ${copyright}")
+endif()
+file(READ "${copyright}" text)
+if(NOT text MATCHES "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")
+    message(FATAL_ERROR "${copyright} does not name the machine-readable format on its first line")
+endif()
+# Outside the empty lines between paragraphs, every line is a field or
+# continues the field above it with a leading space.
+file(STRINGS "${copyright}" lines)
+foreach(line IN LISTS lines)
+    if(NOT line STREQUAL "" AND NOT line MATCHES "^([A-Za-z-]+: |[ \t])")
+        message(FATAL_ERROR "${copyright}: neither a field nor its continuation: '${line}'")
+    endif()
+endforeach()
+# The holder and the licence text are the tree's, the text in its own
+# paragraph with empty lines written as '.'.
+file(READ "${LICENCE_FILE}" licence)
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" holder_line "${licence}")
+set(holder "${CMAKE_MATCH_1}")
+string(FIND "${licence}" "Permission is hereby granted" start)
+string(SUBSTRING "${licence}" ${start} -1 body)
+string(STRIP "${body}" body)
+string(REPLACE "\n\n" "\n.\n" body "${body}")
+string(REPLACE "\n" "\n " body "${body}")
+foreach(expected IN ITEMS "\nFiles: *\nCopyright: ${holder}\nLicense: MIT\n" "\n\nLicense: MIT\n ${body}\n")
+    string(FIND "${text}" "${expected}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${copyright} lacks:\n${expected}")
+    endif()
+endforeach()
 
 execute_process(
     COMMAND "${APPSTREAMCLI}" validate-tree --no-net --strict "${STAGE_DIR}"

@@ -6,8 +6,9 @@
 
 # Checks the built Debian package the way a fresh machine would meet it:
 # unpacks it into a scratch root, checks that every dependency it declares is
-# installed or installable, validates the installed desktop files and starts
-# the installed program under Xvfb until its main window shows.
+# installed or installable and that the project is its maintainer, validates
+# the installed desktop files and copyright file and starts the installed
+# program under Xvfb until its main window shows.
 #   packaging/check.sh BUILD_DIR
 set -euo pipefail
 
@@ -52,6 +53,10 @@ alternative_state() {
     fi
 }
 
+# The package answers to the project, not to a person.
+maintainer=$(dpkg-deb -f "$deb" Maintainer)
+[[ $maintainer == "The Roots developers <"*">" ]] || fail "the maintainer is not the project: $maintainer"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 for required in libqt6widgets6 fonts-liberation2 fonts-dejavu-core; do
     [[ ", $depends," == *", $required"[\ ,]* ]] || fail "Depends does not name $required: $depends"
@@ -93,6 +98,11 @@ desktop=$root/usr/share/applications/roots.desktop
 [ -f "$desktop" ] || fail "no desktop entry at /usr/share/applications/roots.desktop"
 [ -f "$root/usr/share/icons/hicolor/scalable/apps/roots.svg" ] || fail "no icon"
 grep -qx 'Exec=roots' "$desktop" || fail "the desktop entry does not start roots"
+copyright=$root/usr/share/doc/roots/copyright
+[ -f "$copyright" ] || fail "no copyright file at /usr/share/doc/roots/copyright"
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+    || fail "the copyright file is not in the machine-readable format"
+grep -qx 'License: MIT' "$copyright" || fail "the copyright file does not name the MIT licence"
 desktop-file-validate "$desktop"
 appstreamcli validate-tree --no-net "$root"
 

@@ -11,17 +11,20 @@
 
 #include "CellConversion.h"
 #include "Exception.h"
+#include "FakeRootSeries.h"
+#include "FakeRootTable.h"
 #include "InputFilter.h"
+#include "PlottedRoot.h"
 #include "RootTable.h"
 #include "ShowRoots.h"
 
-#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -84,39 +87,19 @@ std::optional<float> convertChecked(std::string_view text, char separator)
     }
 }
 
-struct Cells : RootCells {
-    std::array<std::string, kCellCount> texts;
+// The cells in table order: real part, then imaginary part, row by row.
+constexpr int columnOf(int cell) { return cell % RootTable::kColumnCount; }
+constexpr int rowOf(int cell) { return RootTable::kFirstRootRow + cell / RootTable::kColumnCount; }
 
-    std::string cellText(int column, int row) const override
-    {
-        if (column < 0 || column >= RootTable::kColumnCount || row < RootTable::kFirstRootRow ||
-            row > RootTable::kLastRootRow)
-            fail("the command reads only the root cells", "");
-        return texts[std::size_t((row - RootTable::kFirstRootRow) * RootTable::kColumnCount + column)];
-    }
-};
-
-struct Series : RootSeries {
-    std::vector<RootPoint> points;
-
-    void clear() override { points.clear(); }
-    void addPoint(const RootPoint& point) override
-    {
-        if (points.size() >= kMaxPoints)
-            fail("the series never holds more than six points", point.label);
-        points.push_back(point);
-    }
-};
-
-Cells splitCells(const std::uint8_t* data, std::size_t size)
+FakeRootTable splitCells(const std::uint8_t* data, std::size_t size)
 {
-    Cells cells;
+    FakeRootTable cells;
     const std::string_view rest(reinterpret_cast<const char*>(data), size);
     std::size_t begin = 0;
     for (int i = 0; i < kCellCount && begin <= rest.size(); ++i) {
         const std::size_t end = i + 1 < kCellCount ? rest.find('\n', begin) : std::string_view::npos;
         const std::size_t length = end == std::string_view::npos ? rest.size() - begin : end - begin;
-        cells.texts[std::size_t(i)] = std::string(rest.substr(begin, length));
+        cells.setCell(columnOf(i), rowOf(i), std::string(rest.substr(begin, length)));
         begin = begin + length + 1;
     }
     return cells;
@@ -141,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     const char separator = (data[0] & 2) ? '.' : ',';
-    const Cells cells = splitCells(data + 1, size - 1);
+    const FakeRootTable cells = splitCells(data + 1, size - 1);
 
     // What the command must do, worked out cell by cell: rows in order,
     // half-filled rows skipped, the real part before the imaginary part, and
@@ -163,22 +146,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             expectedError = expectedMessage(im);
             break;
         }
-        expected.push_back({"p" + std::to_string(row), *x, *y, clGreen});
+        expected.push_back(plottedRoot(row, *x, *y));
     }
     // Cells the command never reaches must still convert safely.
-    for (const std::string& text : cells.texts)
-        convertChecked(text, separator);
+    for (int i = 0; i < kCellCount; ++i)
+        convertChecked(cells.cellText(columnOf(i), rowOf(i)), separator);
 
-    Series series;
+    FakeRootSeries series;
     series.points.push_back({"stale", 1, 1, clRed});
     std::optional<std::string> error;
     try {
         showRoots(cells, series, separator);
     } catch (const EConvertError& e) {
         error = e.message();
+    } catch (const std::out_of_range& e) {
+        fail("the command reads only the root cells", e.what());
     }
     require(error == expectedError, "the command fails exactly at the first bad cell, naming it",
             error.value_or("(no error)"));
+    require(series.points.size() <= kMaxPoints, "the series never holds more than six points", "");
     require(series.points.size() == expected.size(), "one point per complete row before the bad one", "");
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const RootPoint& got = series.points[i];

@@ -4,58 +4,42 @@
 
 #include "CellConversion.h"
 #include "Exception.h"
+#include "FakeRootSeries.h"
+#include "FakeRootTable.h"
 #include "ShowRoots.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
 namespace {
 
-class FakeTable : public RootCells {
-public:
-    void set(int row, std::string re, std::string im)
-    {
-        cells[RootTable::kRealColumn][row] = std::move(re);
-        cells[RootTable::kImaginaryColumn][row] = std::move(im);
-    }
-    std::string cellText(int column, int row) const override
-    {
-        ++reads[row];
-        return cells.at(column).at(row);
-    }
-
-    std::array<std::array<std::string, RootTable::kRowCount>, RootTable::kColumnCount> cells;
-    mutable std::array<int, RootTable::kRowCount> reads{};
-};
-
-class FakeSeries : public RootSeries {
-public:
-    void clear() override { points.clear(); }
-    void addPoint(const RootPoint& p) override { points.push_back(p); }
-
-    std::vector<RootPoint> points{{"stale", 9, 9, clRed}};
-};
+// A series that still shows the points of an earlier run.
+FakeRootSeries staleSeries()
+{
+    FakeRootSeries series;
+    series.points = {{"stale", 9, 9, clRed}};
+    return series;
+}
 
 TEST(ShowRoots, EmptyTableLeavesNoPoints)
 {
-    FakeTable table;
-    FakeSeries series;
+    FakeRootTable table;
+    FakeRootSeries series = staleSeries();
     showRoots(table, series, ',');
     EXPECT_TRUE(series.points.empty());
 }
 
 TEST(ShowRoots, LabelsFollowRowsAndHalfFilledRowsAreSkipped)
 {
-    FakeTable table;
-    table.set(1, "-1", "");
-    table.set(2, "-1", "1");
-    table.set(3, "", "2");
-    table.set(5, "0,5", "-2");
-    table.set(6, "-1", "1");
-    FakeSeries series;
+    FakeRootTable table;
+    table.row(1, "-1", "");
+    table.row(2, "-1", "1");
+    table.row(3, "", "2");
+    table.row(5, "0,5", "-2");
+    table.row(6, "-1", "1");
+    FakeRootSeries series = staleSeries();
     showRoots(table, series, ',');
     const std::vector<RootPoint> expected{
         {"p2", -1, 1, clGreen},
@@ -67,12 +51,12 @@ TEST(ShowRoots, LabelsFollowRowsAndHalfFilledRowsAreSkipped)
 
 TEST(ShowRoots, StopsAtTheFirstBadCellKeepingEarlierRows)
 {
-    FakeTable table;
-    table.set(1, "1", "1");
-    table.set(2, "2", "2");
-    table.set(3, "3", "1-2");
-    table.set(4, "4", "4");
-    FakeSeries series;
+    FakeRootTable table;
+    table.row(1, "1", "1");
+    table.row(2, "2", "2");
+    table.row(3, "3", "1-2");
+    table.row(4, "4", "4");
+    FakeRootSeries series = staleSeries();
     try {
         showRoots(table, series, ',');
         FAIL() << "no error";
@@ -82,14 +66,14 @@ TEST(ShowRoots, StopsAtTheFirstBadCellKeepingEarlierRows)
     ASSERT_EQ(series.points.size(), 2u);
     EXPECT_EQ(series.points[0].label, "p1");
     EXPECT_EQ(series.points[1].label, "p2");
-    EXPECT_EQ(table.reads[4], 0) << "rows after the bad one are not read";
+    EXPECT_EQ(table.reads(4), 0) << "rows after the bad one are not read";
 }
 
 TEST(ShowRoots, RealPartIsConvertedFirstAndSpacesAreNotEmpty)
 {
-    FakeTable table;
-    table.set(1, "  ", "x");
-    FakeSeries series;
+    FakeRootTable table;
+    table.row(1, "  ", "x");
+    FakeRootSeries series = staleSeries();
     try {
         showRoots(table, series, ',');
         FAIL() << "no error";
@@ -101,10 +85,10 @@ TEST(ShowRoots, RealPartIsConvertedFirstAndSpacesAreNotEmpty)
 
 TEST(ShowRoots, RunningTwiceGivesTheSamePoints)
 {
-    FakeTable table;
-    table.set(1, "0,1", "-3");
-    table.set(4, "0,1", "-3");
-    FakeSeries series;
+    FakeRootTable table;
+    table.row(1, "0,1", "-3");
+    table.row(4, "0,1", "-3");
+    FakeRootSeries series = staleSeries();
     showRoots(table, series, ',');
     const auto first = series.points;
     showRoots(table, series, ',');

@@ -12,6 +12,7 @@
 #include "CellEditorDelegate.h"
 #include "ErrorDisplay.h"
 #include "Maincode.h"
+#include "PlottedRoot.h"
 #include "TPointSeries.h"
 
 #include "WindowDriver.h"
@@ -43,8 +44,6 @@ std::vector<RootPoint> byLabel(std::vector<RootPoint> points)
               [](const RootPoint& a, const RootPoint& b) { return a.label < b.label; });
     return points;
 }
-
-RootPoint root(int row, double x, double y) { return {"p" + std::to_string(row), x, y, clGreen}; }
 
 // The box shows the conversion message for the cell's whole text, in the
 // form the error box gives every quote (a long one by its two ends only).
@@ -86,11 +85,11 @@ void expectPlottedOrOneBox(TMainForm& form, int hostileColumn, const QString& te
 
     const ErrorBoxes boxes = closingErrorBoxes([&] { form.Button1Click(); });
 
-    std::vector<RootPoint> expected{root(1, -1, 1)};
+    std::vector<RootPoint> expected{plottedRoot(1, -1, 1)};
     if (plotted) {
         EXPECT_EQ(boxes.count, 0) << boxes.text.left(300).toStdString();
-        expected.push_back(hostileColumn == 0 ? root(2, *plotted, 1) : root(2, 1, *plotted));
-        expected.push_back(root(3, 0.5, -0.5));
+        expected.push_back(hostileColumn == 0 ? plottedRoot(2, *plotted, 1) : plottedRoot(2, 1, *plotted));
+        expected.push_back(plottedRoot(3, 0.5, -0.5));
     } else {
         EXPECT_EQ(boxes.count, 1);
         EXPECT_EQ(boxes.title, "Roots");
@@ -114,7 +113,7 @@ void expectStillUsable(TMainForm& form)
     form.StringGrid1->setCell(1, 4, "0,25");
     const ErrorBoxes none = closingErrorBoxes([&] { form.Button1Click(); });
     EXPECT_EQ(none.count, 0);
-    EXPECT_EQ(form.Series1->points(), std::vector<RootPoint>{root(4, -2, 0.25)});
+    EXPECT_EQ(form.Series1->points(), std::vector<RootPoint>{plottedRoot(4, -2, 0.25)});
 }
 
 class PastedCell : public testing::TestWithParam<HostileCell> {};

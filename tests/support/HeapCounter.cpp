@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: MIT
 
-#include "SoakHeapCounter.h"
+#include "HeapCounter.h"
 
 #include <atomic>
 #include <cstdlib>
