@@ -7,8 +7,10 @@
 # Checks the built Debian package the way a fresh machine would meet it:
 # unpacks it into a scratch root, checks that every dependency it declares is
 # installed or installable and that the project is its maintainer, validates
-# the installed desktop files and copyright file and starts the installed
-# program under Xvfb until its main window shows.
+# the installed desktop files and copyright file, starts the installed program
+# under Xvfb until its main window shows, and starts it again as a native
+# Wayland client of Weston (headless), where it must show its window and end
+# with status 0 when the compositor closes it.
 #   packaging/check.sh BUILD_DIR
 set -euo pipefail
 
@@ -80,6 +82,11 @@ for group in "${groups[@]}"; do
     fi
 done
 [ "$unmet" -eq 0 ] || fail "some dependencies can be neither found installed nor installed"
+# Without Qt's Wayland platform the program still runs on a Wayland desktop,
+# but through XWayland.
+recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ ", $recommends," == *", qt6-wayland"[\ ,]* ]] || fail "Recommends does not name qt6-wayland: $recommends"
+echo "check: recommends $recommends"
 # apt resolves the whole tree, as `apt install ./roots_*.deb` would, without
 # changing the system.
 apt-get install --simulate -qq "$(readlink -f "$deb")" >/dev/null \
@@ -115,4 +122,9 @@ echo "check: starting $program under Xvfb"
 env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$here/wait_for_window.sh" "$start_timeout" "$caption" "$program" \
     || fail "the installed program did not show its window"
+
+echo "check: starting $program under Weston as a Wayland client"
+QT_QPA_PLATFORM=wayland "$here/with_weston.sh" \
+    "$here/wayland_window.py" "$start_timeout" "$caption" "$program" \
+    || fail "the installed program did not show its window on Wayland or did not end on a close"
 echo "check: passed"
