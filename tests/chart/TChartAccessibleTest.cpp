@@ -147,7 +147,7 @@ protected:
     {
         // The bridge becomes active once it has found the bus.
         const bool bridge = QGuiApplication::platformName() == QLatin1String("xcb");
-        if (bridge && QTest::qWaitFor([] { return QAccessible::isActive(); }, 5000))
+        if (bridge && QTest::qWaitFor([] { return QAccessible::isActive(); }, 60000))
             return;
         if (qEnvironmentVariableIsSet("ROOTS_REQUIRE_ACCESSIBILITY"))
             FAIL() << "the accessibility bridge did not become active";

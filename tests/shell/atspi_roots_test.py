@@ -23,7 +23,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import atspi_session  # noqa: E402  (found next to this script)
 
-TIMEOUT_S = 10
+TIMEOUT_S = 60
 MINUS = "\u2212"
 
 
