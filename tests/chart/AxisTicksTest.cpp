@@ -30,8 +30,20 @@ INSTANTIATE_TEST_SUITE_P(Steps, TickStepAtLeast,
                     StepCase{"OneTenthWithRoundingError", 0.1 * 3 / 3, {1, -1}},
                     StepCase{"TwoHundredths", 0.02, {2, -2}},
                     StepCase{"Seven", 7, {1, 1}},
-                    StepCase{"FortyOne", 41, {5, 1}}),
+                    StepCase{"FortyOne", 41, {5, 1}},
+                    StepCase{"AThousand", 1000, {1, 3}},
+                    StepCase{"JustBelowAThousand", 999.9, {1, 3}},
+                    StepCase{"OneMillionth", 1e-6, {1, -6}},
+                    StepCase{"ThreeMillionths", 3e-6, {5, -6}}),
     [](const auto& info) { return info.param.name; });
+
+TEST(TickStepValue, FractionalStepsAreTheNearestValues)
+{
+    EXPECT_EQ((TickStep{1, -1}.value()), 0.1);
+    EXPECT_EQ((TickStep{2, -3}.value()), 0.002);
+    EXPECT_EQ((TickStep{5, -7}.value()), 5e-7);
+    EXPECT_EQ((TickStep{2, 2}.value()), 200);
+}
 
 TEST(MajorTickValues, CoverTheRangeWithItsEndsAndAnExactZero)
 {
