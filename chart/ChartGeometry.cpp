@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -116,9 +117,14 @@ QLineF ChartGeometry::axisLine(AxisId axis) const
     return QLineF(at, plot_.top(), at, plot_.bottom());
 }
 
-const AxisTicks& ChartGeometry::ticks(AxisId axis) const
+const AxisTicks& ChartGeometry::ticks(AxisId axis) const&
 {
     return axis == AxisId::Bottom ? bottomTicks_ : leftTicks_;
+}
+
+AxisTicks ChartGeometry::ticks(AxisId axis) &&
+{
+    return std::move(axis == AxisId::Bottom ? bottomTicks_ : leftTicks_);
 }
 
 QPointF ChartGeometry::mapToWidget(double x, double y) const
@@ -200,9 +206,14 @@ QRectF ChartGeometry::axisTitleBox(AxisId axis) const
     return axis == AxisId::Bottom ? bottomTitleBox_ : leftTitleBox_;
 }
 
-const std::vector<AxisLabel>& ChartGeometry::labels(AxisId axis) const
+const std::vector<AxisLabel>& ChartGeometry::labels(AxisId axis) const&
 {
     return axis == AxisId::Bottom ? bottomLabels_ : leftLabels_;
+}
+
+std::vector<AxisLabel> ChartGeometry::labels(AxisId axis) &&
+{
+    return std::move(axis == AxisId::Bottom ? bottomLabels_ : leftLabels_);
 }
 
 QRectF ChartGeometry::markBox(QPointF point, QSizeF textSize) const

@@ -61,7 +61,11 @@ public:
     /// The row of the bottom axis, or the column of the left axis.
     int axisPosition(AxisId axis) const;
     QLineF axisLine(AxisId axis) const;
-    const AxisTicks& ticks(AxisId axis) const;
+    /// The ticks of `axis`. Asked of a geometry about to go (a layout the
+    /// chart hands out by value, say), they are given as a copy, so a loop
+    /// over them never outlives what it reads.
+    const AxisTicks& ticks(AxisId axis) const&;
+    AxisTicks ticks(AxisId axis) &&;
 
     QPointF mapToWidget(double x, double y) const;
     QPointF mapFromWidget(QPointF pixel) const;
@@ -87,8 +91,11 @@ public:
     /// The value labels drawn along `axis`, ascending. A major tick's label is
     /// left out where the other axis runs through it, and where it would
     /// overlap a title or a label kept before it (the bottom axis' labels are
-    /// kept first), so that no two texts of the chart ever collide.
-    const std::vector<AxisLabel>& labels(AxisId axis) const;    /// The box of a point's mark, standing the arrow length above it.
+    /// kept first), so that no two texts of the chart ever collide. Like the
+    /// ticks, a copy when asked of a geometry about to go.
+    const std::vector<AxisLabel>& labels(AxisId axis) const&;
+    std::vector<AxisLabel> labels(AxisId axis) &&;
+    /// The box of a point's mark, standing the arrow length above it.
     QRectF markBox(QPointF point, QSizeF textSize) const;
 
 private:

@@ -32,10 +32,13 @@ QString code(const char* hex)
     return QChar(0x2066) + QStringLiteral("<U+%1>").arg(QLatin1String(hex)) + QChar(0x2069);
 }
 
-// The quote of the box's text, with its marks of direction left out.
+// The quote of the box's text, with its marks of direction left out; empty
+// when the text has none.
 QString quoteSeen(const QString& shown)
 {
     const qsizetype open = shown.indexOf(QChar(0x2068));
+    if (open < 0)
+        return {};
     return shown.sliced(open, shown.lastIndexOf(QChar(0x2069)) - open)
         .remove(QRegularExpression(QStringLiteral("[\u200E\u2066-\u2069]")));
 }
