@@ -10,7 +10,6 @@
 #include "TChart.h"
 #include "TPointSeries.h"
 
-
 namespace {
 
 QAccessibleInterface* chartFactory(const QString& className, QObject* object)
