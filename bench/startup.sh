@@ -87,7 +87,17 @@ for name in "${names[@]}"; do
         -v bp="${paint[bare_window]}" -v br="${rss[bare_window]}" \
         'BEGIN { printf "%-16s %9.1f %11.1f %14.1f %12.2f %10.2f\n", n, m, p, r / 1024, p / bp, r / br }'
 done
+# The host's speed drifts between rounds, which moves the medians of whole
+# runs by a fifth or more; the ratio within each round cancels that drift,
+# so its median and quartiles are printed as well.
+round_ratios() { # OTHER
+    paste <(sed -n 's/.*paint_ms=\([0-9.]*\).*/\1/p' "$work/roots") \
+        <(sed -n 's/.*paint_ms=\([0-9.]*\).*/\1/p' "$work/$1") |
+        awk '{ print $1 / $2 }' | sort -g |
+        awk '{ v[NR] = $1 } END { printf "%.2f (quartiles %.2f-%.2f)", v[int((NR + 1) / 2)], v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'
+}
 for other in bare_text_window gnuplot_qt gnuplot_x11; do
     awk -v o="$other" -v p="${paint[roots]}" -v r="${rss[roots]}" -v op="${paint[$other]}" -v orss="${rss[$other]}" \
-        'BEGIN { printf "roots / %s: time %.2f, peak RSS %.2f\n", o, p / op, r / orss }'
+        -v rr="$(round_ratios "$other")" \
+        'BEGIN { printf "roots / %s: time %.2f, peak RSS %.2f; time round by round %s\n", o, p / op, r / orss, rr }'
 done
