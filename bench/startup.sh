@@ -68,9 +68,15 @@ for ((round = 1; round <= rounds; round++)); do
     done
 done
 
+field() { # FIELD FILE: the field's value in each round
+    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2"
+}
+spread() { # the median and the quartiles of the numbers read, one per line
+    sort -g | awk '{ v[NR] = $1 }
+        END { print ((NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2), v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'
+}
 median() { # FIELD FILE
-    sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -g |
-        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+    field "$1" "$2" | spread | cut -d' ' -f1
 }
 
 declare -A map paint rss
@@ -91,13 +97,11 @@ done
 # runs by a fifth or more; the ratio within each round cancels that drift,
 # so its median and quartiles are printed as well.
 round_ratios() { # OTHER
-    paste <(sed -n 's/.*paint_ms=\([0-9.]*\).*/\1/p' "$work/roots") \
-        <(sed -n 's/.*paint_ms=\([0-9.]*\).*/\1/p' "$work/$1") |
-        awk '{ print $1 / $2 }' | sort -g |
-        awk '{ v[NR] = $1 } END { printf "%.2f (quartiles %.2f-%.2f)", v[int((NR + 1) / 2)], v[int((NR + 3) / 4)], v[int((3 * NR + 3) / 4)] }'
+    paste <(field paint_ms "$work/roots") <(field paint_ms "$work/$1") | awk '{ print $1 / $2 }' | spread
 }
 for other in bare_text_window gnuplot_qt gnuplot_x11; do
+    read -r ratio low high <<<"$(round_ratios "$other")"
     awk -v o="$other" -v p="${paint[roots]}" -v r="${rss[roots]}" -v op="${paint[$other]}" -v orss="${rss[$other]}" \
-        -v rr="$(round_ratios "$other")" \
-        'BEGIN { printf "roots / %s: time %.2f, peak RSS %.2f; time round by round %s\n", o, p / op, r / orss, rr }'
+        -v m="$ratio" -v l="$low" -v h="$high" \
+        'BEGIN { printf "roots / %s: time %.2f, peak RSS %.2f; time round by round %.2f (quartiles %.2f-%.2f)\n", o, p / op, r / orss, m, l, h }'
 done
