@@ -32,9 +32,9 @@ bool narrowerThanZoomAllows(AxisRange range, const AxisDesign& axis)
     return range.span() < axis.range.span() * kMinZoomFraction;
 }
 
-TextMeasure measureOf(const FontDesign& font)
+TextMeasure measureOf(const QFont& font)
 {
-    const QFontMetricsF metrics(toQFont(font));
+    const QFontMetricsF metrics(font);
     return {metrics.height(), [metrics](const QString& text) { return metrics.horizontalAdvance(text); }};
 }
 
@@ -55,6 +55,8 @@ bool isPassiveWindow(const QWidget* window)
 
 TChart::TChart(QWidget* parent)
     : QWidget(parent),
+      fonts_{toQFont(design_.titleFont), toQFont(design_.labelFont), toQFont(design_.axisTitleFont),
+             toQFont(design_.series.markFont)},
       series_(new TPointSeries(this)),
       bottomRange_(design_.bottomAxis.range),
       leftRange_(design_.leftAxis.range),
@@ -245,9 +247,9 @@ void TChart::endDrag()
 ChartGeometry TChart::layOut() const
 {
     const ChartTextMetrics metrics{
-        .title = measureOf(design_.titleFont),
-        .labels = measureOf(design_.labelFont),
-        .axisTitles = measureOf(design_.axisTitleFont),
+        .title = measureOf(fonts_.title),
+        .labels = measureOf(fonts_.labels),
+        .axisTitles = measureOf(fonts_.axisTitles),
     };
     return ChartGeometry(design_, size(), bottomRange_, leftRange_, metrics, userDecimalSeparator());
 }
@@ -295,7 +297,7 @@ void TChart::drawTitle(QPainter& painter, const ChartGeometry& g) const
 {
     if (g.titleBox().isEmpty())
         return;
-    painter.setFont(toQFont(design_.titleFont));
+    painter.setFont(fonts_.title);
     painter.setPen(toQColor(design_.titleFont.color));
     painter.drawText(g.titleBox(), Qt::AlignCenter, toQString(design_.title));
 }
@@ -326,7 +328,7 @@ void TChart::drawAxis(QPainter& painter, const ChartGeometry& g, AxisId axis) co
     for (double value : ticks.minors)
         tick(value, 0, design.minorTickLength);
 
-    painter.setFont(toQFont(design_.labelFont));
+    painter.setFont(fonts_.labels);
     painter.setPen(toQColor(design_.labelFont.color));
     const int labelAlignment = axis == AxisId::Bottom ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter;
     for (const AxisLabel& label : g.labels(axis))
@@ -336,7 +338,7 @@ void TChart::drawAxis(QPainter& painter, const ChartGeometry& g, AxisId axis) co
     if (box.isEmpty())
         return;
     const QString title = toQString(design.title);
-    painter.setFont(toQFont(design_.axisTitleFont));
+    painter.setFont(fonts_.axisTitles);
     painter.setPen(toQColor(design_.axisTitleFont.color));
     if (axis == AxisId::Bottom) {
         painter.drawText(box, Qt::AlignCenter, title);
@@ -374,8 +376,8 @@ void TChart::drawPoints(QPainter& painter, const ChartGeometry& g) const
 void TChart::drawMarks(QPainter& painter, const ChartGeometry& g) const
 {
     const SeriesDesign& s = design_.series;
-    painter.setFont(toQFont(s.markFont));
-    const TextMeasure measure = measureOf(s.markFont);
+    painter.setFont(fonts_.marks);
+    const TextMeasure measure = measureOf(fonts_.marks);
     for (const RootPoint& point : series_->points()) {
         if (!g.contains(point.x, point.y))
             continue;

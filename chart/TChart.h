@@ -8,6 +8,7 @@
 #include "ImageClipboard.h"
 #include "RootChartDesign.h"
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
@@ -90,6 +91,15 @@ private:
     void endDrag();
 
     ChartDesign design_ = kRootChartDesign;
+    // The design's fonts, looked up once among the installed families rather
+    // than on every layout and paint.
+    struct Fonts {
+        QFont title;
+        QFont labels;
+        QFont axisTitles;
+        QFont marks;
+    };
+    Fonts fonts_;
     TPointSeries* series_;
     AxisRange bottomRange_;
     AxisRange leftRange_;
